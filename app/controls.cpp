@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "app/controls.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <cmath>
+
+namespace merilon::ui {
+
+int px(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+QRect rectTwips(int left, int top, int width, int height)
+{
+    const int l = px(left);
+    const int t = px(top);
+    return QRect(l, t, px(left + width) - l, px(top + height) - t);
+}
+
+namespace {
+
+QString &family()
+{
+    static QString name;
+    return name;
+}
+
+QRect toPixels(const QRect &twips)
+{
+    return rectTwips(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+} // namespace
+
+void applyLook()
+{
+    if (family().isEmpty()) {
+        const int bold = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(bold);
+        family() = families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
+    }
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setFont(font(8, false));
+}
+
+QFont font(double points, bool bold, bool underline)
+{
+    // Sized in pixels, like the rest of the geometry, so that captions keep to their
+    // boxes whatever the screen's logical dpi is.
+    QFont f(family().isEmpty() ? QStringLiteral("Liberation Sans") : family());
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    f.setBold(bold);
+    f.setUnderline(underline);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QFont windowFont()
+{
+    return font(8.25, true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, colour);
+    widget->setPalette(p);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        p.setColor(role, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QIcon windowIcon()
+{
+    return QIcon(QStringLiteral(":/images/icon.png"));
+}
+
+void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
+                          int widthTwips, int heightTwips)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint);
+    window->setWindowIcon(windowIcon());
+    window->setFont(windowFont());
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,
+                 Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(toPixels(twips));
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(toPixels(twips));
+    frame->setFlat(false);
+    return frame;
+}
+
+QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QStringList &items)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setMaxVisibleItems(16);
+    combo->addItems(items);
+    combo->setGeometry(toPixels(twips));
+    return combo;
+}
+
+QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(QPixmap(resource));
+    picture->setGeometry(toPixels(twips));
+    picture->hide();
+    return picture;
+}
+
+void setComboText(QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    combo->setCurrentIndex(index);
+    combo->setEditText(text);
+}
+
+void paintTiles(QWidget *window, const QLabel *tileSource)
+{
+    const QPixmap tile = tileSource->pixmap();
+    const int w = tileSource->width();
+    const int h = tileSource->height();
+    if (tile.isNull() || w <= 0 || h <= 0)
+        return;
+    // The outer size bounds the loops; what lies past the client edge is clipped.
+    const QSize outer = window->frameGeometry().size().expandedTo(window->size());
+    QPainter painter(window);
+    for (int y = 0; y < outer.height(); y += h) {
+        for (int x = 0; x < outer.width(); x += w)
+            painter.drawPixmap(QRect(x, y, w, h), tile);
+    }
+}
+
+void WrapButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+} // namespace merilon::ui

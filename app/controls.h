@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// Building blocks shared by the program's windows: twips, fonts, colours, controls.
+#pragma once
+
+#include <QColor>
+#include <QComboBox>
+#include <QFont>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QGroupBox;
+
+namespace merilon::ui {
+
+// 15 twips are one pixel at 96 dpi; Qt's high-dpi scaling does the rest.
+constexpr int twipsPerPixel = 15;
+int px(int twips);
+// A control's rectangle: each edge rounded on its own, so that edges that meet in
+// twips meet in pixels too.
+QRect rectTwips(int left, int top, int width, int height);
+
+// The program's look: the bundled face and the Fusion style on every machine.
+// Called once by main() and by every test before a window is built.
+void applyLook();
+
+// The bundled face at a size in points, measured at 96 dpi.
+QFont font(double points, bool bold, bool underline = false);
+// The window font of the captioned windows: 8.25 pt bold.
+QFont windowFont();
+
+void setTextColour(QWidget *widget, const QColor &colour);
+void setBackground(QWidget *widget, const QColor &colour);
+
+// Makes `window` a parentless top-level window with a fixed single border, no
+// maximise button, the shared icon and a client area of the given twips.
+void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
+                          int widthTwips, int heightTwips);
+
+QIcon windowIcon();
+
+// A transparent label at a twips rectangle.
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// A frame (group box), optionally with a caption.
+QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips);
+// A combo box with an edit field: choices come from its list only, typing never adds
+// items, and no completer finishes a text for the user.
+QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
+                    const QStringList &items = {});
+// A hidden picture holder whose pixmap tiles a window's background.
+QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
+
+// Sets a combo box's text; the matching list item, if any, becomes the current one.
+void setComboText(QComboBox *combo, const QString &text);
+
+// Draws the pixmap of `tileSource` over the whole window in rows from the top,
+// each row from the left, clipped at the window's edge.
+void paintTiles(QWidget *window, const QLabel *tileSource);
+
+// A push button whose caption wraps onto several centred lines.
+class WrapButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace merilon::ui

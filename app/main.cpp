@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// Мерилон starts with its main window; the program ends when its last window closes.
+#include "app/main_window.h"
+#include "app/controls.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("merilon"));
+    merilon::ui::applyLook();
+    merilon::MainWindow mainWindow;
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include "app/main_window.h"
+
+#include "app/key_filter.h"
+#include "app/messages.h"
+#include "app/number_text.h"
+#include "app/controls.h"
+#include "fits/fits_tables.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace merilon {
+
+using namespace ui;
+
+namespace {
+
+const QColor lightGreen(192, 255, 192);
+const QColor navy(0, 0, 128);
+const QColor maroon(128, 0, 0);
+const QColor green(0, 128, 0);
+const QColor purple(128, 0, 128);
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect twips,
+                       const QColor &colour)
+{
+    auto *button = new WrapButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    setBackground(button, colour);
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+QLabel *addResultBox(QWidget *parent, const QString &name, QRect twips)
+{
+    QLabel *box = addLabel(parent, name, QStringLiteral(" "), twips, Qt::AlignCenter);
+    box->setWordWrap(false);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(1);
+    QPalette p = box->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    box->setPalette(p);
+    box->setAutoFillBackground(true);
+    setTextColour(box, purple);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+{
+    setupCaptionedWindow(this, QStringLiteral("Форма1"), QStringLiteral("Мерилон"), 5865, 4950);
+    setBackground(this, QColor(224, 224, 224));
+    buildControls();
+    load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    addLabel(this, QStringLiteral("Метка1"),
+             QStringLiteral("Допуски гладких цилиндрических и плоских соединений в системе отверстий"),
+             {240, 120, 3135, 615}, Qt::AlignHCenter | Qt::AlignTop);
+
+    QGroupBox *frame = addFrame(this, QStringLiteral("Рамка1"), QString(), {240, 720, 3015, 2535});
+    setBackground(frame, QColor(255, 255, 192));
+
+    setTextColour(addLabel(frame, QStringLiteral("Метка27"), QStringLiteral("Номинальные размеры, мм"),
+                           {120, 240, 2655, 255}, Qt::AlignHCenter | Qt::AlignTop),
+                  navy);
+    m_size = addCombo(frame, QStringLiteral("НР"), {720, 480, 2055, 315}, fits::sizeTexts());
+    setTextColour(m_size, navy);
+
+    setTextColour(addLabel(frame, QStringLiteral("Метка2"), QStringLiteral("Квалитет"), {360, 840, 1215, 255}),
+                  maroon);
+    m_grade = addCombo(frame, QStringLiteral("Комбо1"), {2040, 840, 735, 315}, fits::gradeTexts());
+    setTextColour(m_grade, maroon);
+
+    setTextColour(addLabel(frame, QStringLiteral("Метка29"), QStringLiteral("Поле допуска"),
+                           {240, 1200, 1335, 255}, Qt::AlignRight | Qt::AlignTop),
+                  green);
+    m_letter = addCombo(frame, QStringLiteral("ПД"), {2040, 1200, 735, 315});
+    setTextColour(m_letter, green);
+
+    setTextColour(addLabel(frame, QStringLiteral("Метка3"), QStringLiteral("Отклонения, мкм"),
+                           {360, 1560, 1935, 255}),
+                  purple);
+    setTextColour(addLabel(frame, QStringLiteral("Метка30"), QStringLiteral("верхнее "), {960, 1800, 975, 255}),
+                  purple);
+    m_upper = addResultBox(frame, QStringLiteral("ВО"), {1920, 1800, 855, 225});
+    setTextColour(addLabel(frame, QStringLiteral("Метка31"), QStringLiteral("нижнее "), {960, 2160, 855, 255}),
+                  purple);
+    m_lower = addResultBox(frame, QStringLiteral("НО"), {1920, 2160, 855, 255});
+
+    QPushButton *angles = addButton(this, QStringLiteral("Комманда3"), QStringLiteral("Допуски углов"),
+                                    {3480, 120, 1695, 375}, lightGreen);
+    QPushButton *about = addButton(this, QStringLiteral("Комманда5"), QStringLiteral("?"),
+                                   {5280, 120, 375, 375}, QColor(255, 224, 192));
+    about->setFont(ui::font(12, true));
+    about->setToolTip(QStringLiteral("О программе"));
+    QPushButton *formPosition =
+        addButton(this, QStringLiteral("Комманда1"), QStringLiteral("Допуски формы и расположения поверхностей"),
+                  {3480, 600, 2175, 735}, lightGreen);
+    QPushButton *unspecified = addButton(
+        this, QStringLiteral("Комманда2"), QStringLiteral("Неуказанные допуски формы и расположения поверхностей"),
+        {3480, 1440, 2175, 855}, lightGreen);
+    QPushButton *symbols = addButton(this, QStringLiteral("Комманда4"),
+                                     QStringLiteral("Указание на чертежах допусков формы и расположения"),
+                                     {3480, 2400, 2175, 855}, lightGreen);
+
+    auto *advert = new QPlainTextEdit(this);
+    advert->setObjectName(QStringLiteral("Текст3"));
+    advert->setGeometry(rectTwips(240, 3360, 5415, 1455));
+    advert->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    advert->setReadOnly(true);
+    advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    advert->setFocusPolicy(Qt::StrongFocus);
+    advert->setTabChangesFocus(true);
+    setBackground(advert, QColor(224, 224, 224));
+    setTextColour(advert, maroon);
+    advert->setPlainText(QStringLiteral(
+        "Того же автора: справочник по метрическим резьбам.\n"
+        "Шаги, диаметры и допуски резьбы в одном окне: выберите размер из списка "
+        "и сразу прочитайте ответ. Всё нужное встроено в программу, "
+        "интернет и установка не нужны."));
+    advert->setToolTip(QStringLiteral("Ещё один справочник того же автора"));
+
+    m_tile = addTileSource(this, QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
+
+    for (QComboBox *field : {m_size, m_grade, m_letter})
+        applyKeyFilter(field);
+
+    connect(m_grade, &QComboBox::activated, this, [this] { A(); });
+    connect(m_size, &QComboBox::activated, this, [this] { AA(); });
+    connect(m_letter, &QComboBox::activated, this, [this] { AA(); });
+    // Windows: each button shows its window's single instance.
+    Q_UNUSED(formPosition);
+    Q_UNUSED(unspecified);
+    Q_UNUSED(angles);
+    Q_UNUSED(symbols);
+    Q_UNUSED(about);
+
+    setTabOrder(m_grade, m_letter);
+    setTabOrder(m_letter, formPosition);
+    setTabOrder(formPosition, unspecified);
+    setTabOrder(unspecified, angles);
+    setTabOrder(angles, symbols);
+    setTabOrder(symbols, advert);
+    setTabOrder(advert, m_size);
+    setTabOrder(m_size, about);
+    m_grade->setFocus();
+}
+
+void MainWindow::load()
+{
+    setComboText(m_grade, QString::number(7));
+    m_letter->addItems(fits::lettersForGrade(7));
+    setComboText(m_letter, toQString(fits::basicHole));
+    setComboText(m_size, toQString(fits::sizeNotChosen));
+}
+
+void MainWindow::A()
+{
+    m_letter->clear();
+    m_upper->setText(QString());
+    m_lower->setText(QString());
+    m_letter->addItems(fits::lettersForGrade(fits::gradeOf(m_grade->currentText()).value_or(0)));
+    setComboText(m_letter, toQString(fits::basicHole));
+    AA();
+}
+
+void MainWindow::AA()
+{
+    const fits::Deviations result =
+        fits::deviations(m_size->currentText(), m_grade->currentText(), m_letter->currentText());
+    if (!result.keepCaptions) {
+        m_upper->setText(result.upper);
+        m_lower->setText(result.lower);
+    }
+    if (result.prompt != fits::Prompt::None)
+        inform(this, toQString(fits::promptTitle), fits::promptText(result.prompt));
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    paintTiles(this, m_tile);
+}
+
+} // namespace merilon

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+//
+// Мерилон: how the program fits together.
+//
+// main() builds MainWindow (`Форма1`) and nothing else. The main window holds the
+// limits-and-fits calculator and five buttons; each button shows one other window
+// through a WindowSlot: a single, parentless, modeless instance, built on first use
+// and built afresh after the user closed it. Windows never talk to each other.
+//
+// Every subsystem folder holds two halves: a library of constant tables and pure
+// lookups that knows nothing of widgets (fits/fits_tables, form_position/…,
+// unspecified/…, angles/…), and a window that builds its controls in code at their
+// twips geometry, reads its inputs from its controls' texts on every choice, asks
+// its tables, and writes the result back into controls. The tests link the same
+// libraries as the program.
+//
+// Shared pieces live in app/: controls (twips → pixels, the bundled font, colours,
+// combo boxes whose list is the only way to choose, the tiled background),
+// key_filter (the filter that lets only Backspace and keys that type nothing into
+// the filtered fields), messages (the one seam for modal message boxes) and
+// number_text (numbers shown the Russian way on every machine).
+#pragma once
+
+#include "app/window_slot.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace merilon {
+
+class MainWindow final : public QWidget
+{
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildControls();
+    void load();
+    // A grade was chosen: rebuild the letter list, reset the letter, recompute.
+    void A();
+    // Recompute the deviations from the three texts and say what is missing.
+    void AA();
+
+    QComboBox *m_size = nullptr;   // НР
+    QComboBox *m_grade = nullptr;  // Комбо1
+    QComboBox *m_letter = nullptr; // ПД
+    QLabel *m_upper = nullptr;     // ВО
+    QLabel *m_lower = nullptr;     // НО
+    QLabel *m_tile = nullptr;      // Picture1
+};
+
+} // namespace merilon

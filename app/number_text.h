@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// Numbers as the program shows them: the Russian way, whatever the machine's locale is.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <string_view>
+
+namespace merilon {
+
+// Shortest decimal form with up to 15 significant digits, a decimal comma, no group
+// separator, no exponent, no plus sign: 0,25  -12,5  7550  0.
+QString numberText(double value);
+
+// Reads a number typed or shown the Russian way ("7", "2,5", "-12,5", " 8 ").
+// Empty, partial or foreign texts ("", "1,", "1.5", "7a") give no number.
+std::optional<double> parseNumber(QStringView text);
+
+// A constant text of the tables as a QString.
+inline QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace merilon

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "fits/fits_tables.h"
+
+#include "app/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace merilon::fits {
+
+// Standard tolerances of ISO 286-1 (GOST 25346-89) and fundamental deviations of
+// shafts of ISO 286-2 (GOST 25347-82), in micrometres, over the finer intervals of
+// the fundamental deviations. In the ei columns "t", "v" and "y" a 0 marks a size
+// for which the standard defines no such field. The "k" column holds the values of
+// grades 4 to 7; other grades have ei = 0 for "k".
+// Each row: interval, {IT5 … IT17}, {es of a … g}, {ei of k, m, n, p, r, s, t, u, v, x, y, z}.
+const std::array<SizeRow, 25> sizeRows = {{
+    {u"от 1 до 3", {4, 6, 10, 14, 25, 40, 60, 100, 140, 250, 400, 600, 1000}, {-270, -140, -60, -20, -14, -6, -2}, {0, 2, 4, 6, 10, 14, 0, 18, 0, 20, 0, 26}},
+    {u"св. 3 до 6", {5, 8, 12, 18, 30, 48, 75, 120, 180, 300, 480, 750, 1200}, {-270, -140, -70, -30, -20, -10, -4}, {1, 4, 8, 12, 15, 19, 0, 23, 0, 28, 0, 35}},
+    {u"св. 6 до 10", {6, 9, 15, 22, 36, 58, 90, 150, 220, 360, 580, 900, 1500}, {-280, -150, -80, -40, -25, -13, -5}, {1, 6, 10, 15, 19, 23, 0, 28, 0, 34, 0, 42}},
+    {u"св. 10 до 14", {8, 11, 18, 27, 43, 70, 110, 180, 270, 430, 700, 1100, 1800}, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, 0, 33, 0, 40, 0, 50}},
+    {u"св. 14 до 18", {8, 11, 18, 27, 43, 70, 110, 180, 270, 430, 700, 1100, 1800}, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, 0, 33, 39, 45, 0, 60}},
+    {u"св. 18 до 24", {9, 13, 21, 33, 52, 84, 130, 210, 330, 520, 840, 1300, 2100}, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, 0, 41, 47, 54, 63, 73}},
+    {u"св. 24 до 30", {9, 13, 21, 33, 52, 84, 130, 210, 330, 520, 840, 1300, 2100}, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, 41, 48, 55, 64, 75, 88}},
+    {u"св. 30 до 40", {11, 16, 25, 39, 62, 100, 160, 250, 390, 620, 1000, 1600, 2500}, {-310, -170, -120, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 48, 60, 68, 80, 94, 112}},
+    {u"св. 40 до 50", {11, 16, 25, 39, 62, 100, 160, 250, 390, 620, 1000, 1600, 2500}, {-320, -180, -130, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 54, 70, 81, 97, 114, 136}},
+    {u"св. 50 до 65", {13, 19, 30, 46, 74, 120, 190, 300, 460, 740, 1200, 1900, 3000}, {-340, -190, -140, -100, -60, -30, -10}, {2, 11, 20, 32, 41, 53, 66, 87, 102, 122, 144, 172}},
+    {u"св. 65 до 80", {13, 19, 30, 46, 74, 120, 190, 300, 460, 740, 1200, 1900, 3000}, {-360, -200, -150, -100, -60, -30, -10}, {2, 11, 20, 32, 43, 59, 75, 102, 120, 146, 174, 210}},
+    {u"св. 80 до 100", {15, 22, 35, 54, 87, 140, 220, 350, 540, 870, 1400, 2200, 3500}, {-380, -220, -170, -120, -72, -36, -12}, {3, 13, 23, 37, 51, 71, 91, 124, 146, 178, 214, 258}},
+    {u"св. 100 до 120", {15, 22, 35, 54, 87, 140, 220, 350, 540, 870, 1400, 2200, 3500}, {-410, -240, -180, -120, -72, -36, -12}, {3, 13, 23, 37, 54, 79, 104, 144, 172, 210, 254, 310}},
+    {u"св. 120 до 140", {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-460, -260, -200, -145, -85, -43, -14}, {3, 15, 27, 43, 63, 92, 122, 170, 202, 248, 300, 365}},
+    {u"св. 140 до 160", {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-520, -280, -210, -145, -85, -43, -14}, {3, 15, 27, 43, 65, 100, 134, 190, 228, 280, 340, 415}},
+    {u"св. 160 до 180", {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-580, -310, -230, -145, -85, -43, -14}, {3, 15, 27, 43, 68, 108, 146, 210, 252, 310, 380, 465}},
+    {u"св. 180 до 200", {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-660, -340, -240, -170, -100, -50, -15}, {4, 17, 31, 50, 77, 122, 166, 236, 284, 350, 425, 520}},
+    {u"св. 200 до 225", {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-740, -380, -260, -170, -100, -50, -15}, {4, 17, 31, 50, 80, 130, 180, 258, 310, 385, 470, 575}},
+    {u"св. 225 до 250", {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-820, -420, -280, -170, -100, -50, -15}, {4, 17, 31, 50, 84, 140, 196, 284, 340, 425, 520, 640}},
+    {u"св. 250 до 280", {23, 32, 52, 81, 130, 210, 320, 520, 810, 1300, 2100, 3200, 5200}, {-920, -480, -300, -190, -110, -56, -17}, {4, 20, 34, 56, 94, 158, 218, 315, 385, 475, 580, 710}},
+    {u"св. 280 до 315", {23, 32, 52, 81, 130, 210, 320, 520, 810, 1300, 2100, 3200, 5200}, {-1050, -540, -330, -190, -110, -56, -17}, {4, 20, 34, 56, 98, 170, 240, 350, 425, 525, 650, 790}},
+    {u"св. 315 до 355", {25, 36, 57, 89, 140, 230, 360, 570, 890, 1400, 2300, 3600, 5700}, {-1200, -600, -360, -210, -125, -62, -18}, {4, 21, 37, 62, 108, 190, 268, 390, 475, 590, 730, 900}},
+    {u"св. 355 до 400", {25, 36, 57, 89, 140, 230, 360, 570, 890, 1400, 2300, 3600, 5700}, {-1350, -680, -400, -210, -125, -62, -18}, {4, 21, 37, 62, 114, 208, 294, 435, 530, 660, 820, 1000}},
+    {u"св. 400 до 450", {27, 40, 63, 97, 155, 250, 400, 630, 970, 1550, 2500, 4000, 6300}, {-1500, -760, -440, -230, -135, -68, -20}, {5, 23, 40, 68, 126, 232, 330, 490, 595, 740, 920, 1100}},
+    {u"св. 450 до 500", {27, 40, 63, 97, 155, 250, 400, 630, 970, 1550, 2500, 4000, 6300}, {-1650, -840, -480, -230, -135, -68, -20}, {5, 23, 40, 68, 132, 252, 360, 540, 660, 820, 1000, 1250}},
+}};
+
+namespace {
+
+// Letters of each grade after the basic hole, "h" and "js".
+struct GradeLetters
+{
+    int grade;
+    std::u16string_view letters; // space-separated
+};
+constexpr std::array<GradeLetters, gradeCount> gradeLetters = {{
+    {5, u"e f g k m n p r s u"},
+    {6, u"d e f g k m n p r s t u v"},
+    {7, u"d e f g k m n p r s t u v x z"},
+    {8, u"c d e f s t u v x z"},
+    {9, u"a b c d e f"},
+    {10, u"d"},
+    {11, u"a b c d"},
+    {12, u"b"},
+    {13, u""},
+    {14, u""},
+    {15, u""},
+    {16, u""},
+    {17, u""},
+}};
+
+constexpr int kFirstGrade = 4; // the "k" column applies from grade 4 to 7
+constexpr int kLastGrade = 7;
+
+template <std::size_t N>
+int indexOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (letter == QStringView(letters[i]))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool isTolerated(double value)
+{
+    return value != 0.0;
+}
+
+Deviations shown(double upper, double lower, Prompt prompt = Prompt::None)
+{
+    return {false, numberText(upper), numberText(lower), prompt};
+}
+
+Deviations cleared(Prompt prompt)
+{
+    return {false, QString(), QString(), prompt};
+}
+
+} // namespace
+
+QStringList sizeTexts()
+{
+    QStringList texts;
+    for (const SizeRow &row : sizeRows)
+        texts.append(toQString(row.text));
+    return texts;
+}
+
+QStringList gradeTexts()
+{
+    QStringList texts;
+    for (int grade = firstGrade; grade <= lastGrade; ++grade)
+        texts.append(QString::number(grade));
+    return texts;
+}
+
+QStringList lettersForGrade(int grade)
+{
+    for (const GradeLetters &entry : gradeLetters) {
+        if (entry.grade != grade)
+            continue;
+        QStringList letters = {toQString(basicHole), QStringLiteral("h"), QStringLiteral("js")};
+        letters += toQString(entry.letters).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return letters;
+    }
+    return {};
+}
+
+const SizeRow *findSize(QStringView size)
+{
+    const auto row = std::find_if(sizeRows.begin(), sizeRows.end(),
+                                  [size](const SizeRow &r) { return size == QStringView(r.text); });
+    return row == sizeRows.end() ? nullptr : &*row;
+}
+
+std::optional<int> gradeOf(QStringView text)
+{
+    const std::optional<double> number = parseNumber(text);
+    for (int grade = firstGrade; number && grade <= lastGrade; ++grade) {
+        if (*number == grade)
+            return grade;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> standardTolerance(QStringView size, int grade)
+{
+    const SizeRow *row = findSize(size);
+    if (!row || grade < firstGrade || grade > lastGrade)
+        return std::nullopt;
+    return row->it[static_cast<std::size_t>(grade - firstGrade)];
+}
+
+QString promptText(Prompt prompt)
+{
+    switch (prompt) {
+    case Prompt::ChooseSize:
+        return QStringLiteral("какие номинальные размеры Вас интересует?");
+    case Prompt::ChooseGrade:
+        return QStringLiteral("какой допуск Вы хотели бы посмотреть?");
+    case Prompt::ChooseField:
+        return QStringLiteral("уточните поле допуска");
+    case Prompt::None:
+        break;
+    }
+    return QString();
+}
+
+Deviations deviations(QStringView size, QStringView grade, QStringView letter)
+{
+    // Without a size there is no tolerance and no deviation: every field shows 0.
+    const SizeRow *row = findSize(size);
+    if (!row)
+        return letter.isEmpty() ? cleared(Prompt::ChooseSize) : shown(0, 0, Prompt::ChooseSize);
+
+    const std::optional<int> g = gradeOf(grade);
+    if (!g)
+        return {true, QString(), QString(), Prompt::ChooseGrade};
+    const double it = row->it[static_cast<std::size_t>(*g - firstGrade)];
+
+    if (letter == QStringView(basicHole))
+        return shown(it, 0);
+    if (letter == u"h")
+        return shown(0, -it);
+    if (letter == u"js")
+        return shown(it / 2, -it / 2);
+    if (const int i = indexOf(upperLetters, letter); i >= 0) {
+        const double es = row->es[static_cast<std::size_t>(i)];
+        return shown(es, es - it);
+    }
+    if (const int i = indexOf(lowerLetters, letter); i >= 0) {
+        double ei = row->ei[static_cast<std::size_t>(i)];
+        if (letter == u"k" && (*g < kFirstGrade || *g > kLastGrade))
+            ei = 0;
+        else if ((letter == u"t" || letter == u"v" || letter == u"y") && !isTolerated(ei))
+            return cleared(Prompt::ChooseField);
+        return shown(ei + it, ei);
+    }
+    // An empty letter, or a text that is no tolerance field.
+    return cleared(Prompt::ChooseField);
+}
+
+} // namespace merilon::fits

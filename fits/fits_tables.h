@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// Limits and fits of smooth joints up to 500 mm: standard tolerances IT5–IT17,
+// fundamental deviations of the shafts, and the deviations of a tolerance field.
+// No widgets here: the main window reads its three texts and shows what this returns.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace merilon::fits {
+
+constexpr int firstGrade = 5;
+constexpr int lastGrade = 17;
+constexpr int gradeCount = lastGrade - firstGrade + 1;
+
+// The basic hole, shown as the Cyrillic capital letter En.
+inline constexpr std::u16string_view basicHole = u"\u041D";
+// The text that the size list shows before a size is chosen.
+inline constexpr std::u16string_view sizeNotChosen = u"не выбрано";
+
+// Shaft letters whose fundamental deviation is the upper deviation es, and those
+// whose fundamental deviation is the lower deviation ei, in table column order.
+inline constexpr std::array<std::u16string_view, 7> upperLetters = {u"a", u"b", u"c", u"d", u"e", u"f", u"g"};
+inline constexpr std::array<std::u16string_view, 12> lowerLetters = {u"k", u"m", u"n", u"p", u"r", u"s",
+                                                                     u"t", u"u", u"v", u"x", u"y", u"z"};
+
+// One nominal size interval: its text as the size list shows it, its standard
+// tolerances, and the fundamental deviations of the shaft letters, in micrometres.
+struct SizeRow
+{
+    std::u16string_view text;
+    std::array<int, gradeCount> it;                       // IT5 … IT17
+    std::array<int, upperLetters.size()> es;              // a … g
+    std::array<double, lowerLetters.size()> ei;           // k (grades 5–7) … z; 0 = none
+};
+
+extern const std::array<SizeRow, 25> sizeRows;
+
+// The 25 interval texts, in list order.
+QStringList sizeTexts();
+// "5" … "17".
+QStringList gradeTexts();
+// The letters offered for a grade, basic hole first; none for a grade without letters.
+QStringList lettersForGrade(int grade);
+
+// The row whose text equals `size` exactly, or nullptr.
+const SizeRow *findSize(QStringView size);
+// The grade that `text` reads as, when it is a whole number from 5 to 17.
+std::optional<int> gradeOf(QStringView text);
+// IT in micrometres for an interval text and a grade; none if either is unknown.
+std::optional<int> standardTolerance(QStringView size, int grade);
+
+// What is still missing from a choice; at most one per calculation.
+enum class Prompt { None, ChooseSize, ChooseGrade, ChooseField };
+QString promptText(Prompt prompt);
+inline constexpr std::u16string_view promptTitle = u"Извините, но ...";
+
+// The outcome of one calculation for the three texts of the main window.
+struct Deviations
+{
+    bool keepCaptions = false; // the upper and lower captions stay as they were
+    QString upper;             // shown in the upper-deviation box
+    QString lower;             // shown in the lower-deviation box
+    Prompt prompt = Prompt::None;
+    bool operator==(const Deviations &) const = default;
+};
+
+Deviations deviations(QStringView size, QStringView grade, QStringView letter);
+
+} // namespace merilon::fits

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// What the window tests do as a user would: pick list items with the mouse, type.
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+#include <QWidget>
+
+namespace merilon::test {
+
+// The program's look (font, style), as main() sets it.
+void prepareApplication();
+
+// Shows a top-level window and waits until it can take input.
+void showAndWait(QWidget *window);
+
+// Opens the combo's popup with a click on its arrow and clicks the item `text`.
+void choose(QComboBox *combo, const QString &text);
+// The same for the item at `index`.
+void chooseIndex(QComboBox *combo, int index);
+
+// Gives `widget` the focus with a click and types `keys` into it.
+void typeInto(QWidget *widget, const QString &keys);
+
+// The items of a combo's list, in order.
+QStringList items(const QComboBox *combo);
+
+// A child found by object name; fails the test when it is missing.
+template <typename T>
+T *child(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+} // namespace merilon::test
