@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTextEdit>
+#include <type_traits>
 
 qint16 KeyFilter(qint16 code, QStringView permitted)
 {
@@ -29,18 +29,26 @@ qint16 KeyFilter(qint16 code, QStringView permitted)
 namespace merilon {
 namespace {
 
-// The character code a key press would type, or 0 when it types none.
-// Return and Enter type a line break (13); control characters are not typing.
+// The character code a key press would type into an edit field, or 0 when it
+// types none: the same judgement as Qt's own edit fields make. Return and Enter
+// type a line break (13); Ctrl and Ctrl+Shift combinations are commands.
 qint16 typedCode(const QKeyEvent &event)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         return 13;
-    for (QChar c : event.text()) {
-        if (c == QChar(8))
-            return 8;
-        if (c.category() != QChar::Other_Control)
-            return static_cast<qint16>(c.unicode());
-    }
+    const QString text = event.text();
+    if (text.isEmpty())
+        return 0;
+    const QChar c = text.front();
+    if (c == QChar(8))
+        return 8;
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    if (c.category() != QChar::Other_Format
+        && (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)))
+        return 0;
+    if (c.isPrint() || c.category() == QChar::Other_Format || c.category() == QChar::Other_PrivateUse
+        || c.isHighSurrogate())
+        return static_cast<qint16>(c.unicode());
     return 0;
 }
 
@@ -78,20 +86,40 @@ protected:
     }
 };
 
-// The edit field's own context menu without the entries that put text in.
+// A context menu that offers only what takes nothing in: copy, delete, select all.
 template <typename Edit>
-void trimContextMenu(Edit *edit)
+void offerCopyOnly(Edit *edit)
 {
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [edit](const QPoint &pos) {
-        QPointer<QMenu> menu = edit->createStandardContextMenu();
-        for (QAction *action : menu->actions()) {
-            const QString name = action->objectName();
-            if (name == u"edit-undo" || name == u"edit-redo" || name == u"edit-cut"
-                || name == u"edit-paste")
-                menu->removeAction(action);
+        bool selected = false;
+        bool empty = true;
+        if constexpr (std::is_same_v<Edit, QLineEdit>) {
+            selected = edit->hasSelectedText();
+            empty = edit->text().isEmpty();
+        } else {
+            selected = edit->textCursor().hasSelection();
+            empty = edit->document()->isEmpty();
         }
+        auto *menu = new QMenu(edit);
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction *copy = menu->addAction(QStringLiteral("Копировать"), edit, &Edit::copy);
+        copy->setObjectName(QStringLiteral("edit-copy"));
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setEnabled(selected);
+        QAction *remove = menu->addAction(QStringLiteral("Удалить"), edit, [edit] {
+            if constexpr (std::is_same_v<Edit, QLineEdit>)
+                edit->del();
+            else
+                edit->textCursor().removeSelectedText();
+        });
+        remove->setObjectName(QStringLiteral("edit-delete"));
+        remove->setEnabled(selected && !edit->isReadOnly());
+        menu->addSeparator();
+        QAction *all = menu->addAction(QStringLiteral("Выделить всё"), edit, &Edit::selectAll);
+        all->setObjectName(QStringLiteral("select-all"));
+        all->setShortcut(QKeySequence::SelectAll);
+        all->setEnabled(!empty);
         menu->popup(edit->mapToGlobal(pos));
     });
 }
@@ -110,19 +138,19 @@ void applyKeyFilter(QWidget *field)
         guard(combo, combo);
         if (QLineEdit *edit = combo->lineEdit()) {
             guard(edit, combo);
-            trimContextMenu(edit);
+            offerCopyOnly(edit);
         }
     } else if (auto *line = qobject_cast<QLineEdit *>(field)) {
         guard(line, line);
-        trimContextMenu(line);
+        offerCopyOnly(line);
     } else if (auto *text = qobject_cast<QTextEdit *>(field)) {
         guard(text, text);
         guard(text->viewport(), text);
-        trimContextMenu(text);
+        offerCopyOnly(text);
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(field)) {
         guard(plain, plain);
         guard(plain->viewport(), plain);
-        trimContextMenu(plain);
+        offerCopyOnly(plain);
     } else {
         guard(field, field);
     }

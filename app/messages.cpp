@@ -5,31 +5,31 @@
 
 namespace merilon {
 namespace {
-std::function<void(const Message &)> &sink()
+QList<MessageCapture *> &captures()
 {
-    static std::function<void(const Message &)> current;
-    return current;
+    static QList<MessageCapture *> active;
+    return active;
 }
 } // namespace
 
 void inform(QWidget *parent, const QString &title, const QString &text)
 {
-    if (sink()) {
-        sink()({title, text});
+    if (!captures().isEmpty()) {
+        captures().last()->messages.append({title, text});
         return;
     }
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-MessageCapture::MessageCapture() : m_previous(sink())
+MessageCapture::MessageCapture()
 {
-    sink() = [this](const Message &m) { messages.append(m); };
+    captures().append(this);
 }
 
 MessageCapture::~MessageCapture()
 {
-    sink() = m_previous;
+    captures().removeOne(this);
 }
 
 QList<Message> MessageCapture::take()

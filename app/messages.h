@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -21,7 +20,8 @@ struct Message
 // sink that a test has installed instead.
 void inform(QWidget *parent, const QString &title, const QString &text);
 
-// While one of these lives, messages are collected here instead of shown.
+// While one of these lives, messages are collected here instead of shown; the one
+// made last collects them.
 class MessageCapture
 {
 public:
@@ -33,9 +33,6 @@ public:
     QList<Message> messages;
     // The messages so far, emptying the list.
     QList<Message> take();
-
-private:
-    std::function<void(const Message &)> m_previous;
 };
 
 } // namespace merilon

@@ -5,14 +5,32 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
 namespace merilon::test {
 
+namespace {
+QtMessageHandler testHandler = nullptr;
+
+// The offscreen platform says so whenever a window is raised or a popup grabs the
+// keyboard; that is no fault of the program's.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    testHandler(type, context, text);
+}
+} // namespace
+
 void prepareApplication()
 {
     ui::applyLook();
+    if (!testHandler)
+        testHandler = qInstallMessageHandler(quietHandler);
 }
 
 void showAndWait(QWidget *window)
@@ -69,7 +87,12 @@ void typeInto(QWidget *widget, const QString &keys)
 {
     widget->activateWindow();
     widget->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(widget, keys);
+    // QTest::keyClicks knows ASCII only; a keyboard types Cyrillic as well.
+    for (QChar c : keys) {
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
+    }
 }
 
 QStringList items(const QComboBox *combo)
@@ -78,6 +101,37 @@ QStringList items(const QComboBox *combo)
     for (int i = 0; i < combo->count(); ++i)
         list.append(combo->itemText(i));
     return list;
+}
+
+QStringList clippedCaptions(const QWidget *window)
+{
+    QStringList clipped;
+    auto check = [&clipped](const QWidget *w, const QString &text, QRect box, int flags) {
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(w->window()))
+            return;
+        const QRect needed = w->fontMetrics().boundingRect(box, flags, text);
+        if (needed.width() > box.width() || needed.height() > box.height())
+            clipped.append(QStringLiteral("%1: %2x%3 in %4x%5")
+                               .arg(w->objectName())
+                               .arg(needed.width())
+                               .arg(needed.height())
+                               .arg(box.width())
+                               .arg(box.height()));
+    };
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->pixmap().isNull() && label->objectName() != QStringLiteral("Picture1"))
+            check(label, label->text(), label->contentsRect(),
+                  int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+    }
+    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+        // The caption's room inside the button's bevel.
+        check(button, button->text(), button->rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWordWrap);
+    }
+    for (const QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (!frame->title().isEmpty())
+            check(frame, frame->title(), frame->rect().adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignTop);
+    }
+    return clipped;
 }
 
 } // namespace merilon::test

@@ -19,7 +19,7 @@ void choose(QComboBox *combo, const QString &text);
 // The same for the item at `index`.
 void chooseIndex(QComboBox *combo, int index);
 
-// Gives `widget` the focus with a click and types `keys` into it.
+// Gives `widget` the focus and types `keys` into it, any characters, as key events.
 void typeInto(QWidget *widget, const QString &keys);
 
 // The items of a combo's list, in order.
@@ -34,5 +34,13 @@ T *child(const QObject *parent, const QString &name)
         qFatal("no child %s", qPrintable(name));
     return found;
 }
+
+} // namespace merilon::test
+
+namespace merilon::test {
+
+// The captions of `window` (labels, buttons, frames) whose text does not fit the
+// control's box in its font; empty when every caption is whole.
+QStringList clippedCaptions(const QWidget *window);
 
 } // namespace merilon::test
