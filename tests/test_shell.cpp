@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// The pieces every window shares: the key filter and numbers as text.
+#include "app/key_filter.h"
+#include "app/number_text.h"
+#include "gui_test.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cmath>
+
+using namespace merilon;
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::prepareApplication(); }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("permitted");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Backspace") << 8 << "" << 8;
+        QTest::newRow("Backspace, other permitted") << 8 << "12" << 8;
+        QTest::newRow("letter") << int('a') << "" << 0;
+        QTest::newRow("digit") << int('7') << "" << 0;
+        QTest::newRow("line break") << 13 << "" << 0;
+        QTest::newRow("permitted letter") << int('b') << "abc" << int('b');
+        QTest::newRow("case counts") << int('B') << "abc" << 0;
+        QTest::newRow("Cyrillic") << 0x41D << "Н" << 0x41D;
+        QTest::newRow("Latin H is not Cyrillic En") << int('H') << "Н" << 0;
+    }
+    void keyFilter()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, permitted);
+        QFETCH(int, result);
+        QCOMPARE(int(KeyFilter(static_cast<qint16>(code), permitted)), result);
+    }
+
+    void numberText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0,25") << 0.25 << "0,25";
+        QTest::newRow("half") << 12.5 << "12,5";
+        QTest::newRow("negative half") << -12.5 << "-12,5";
+        QTest::newRow("whole") << 7550.0 << "7550";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("60 µm in mm") << 60.0 / 1000 << "0,06";
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0,3";
+        QTest::newRow("15 digits") << 1.0 / 3 << "0,333333333333333";
+        QTest::newRow("small, no exponent") << 0.00001 << "0,00001";
+        QTest::newRow("large, no exponent, no separator") << 1e16 << "10000000000000000";
+        QTest::newRow("no group separator") << 1234567.25 << "1234567,25";
+    }
+    void numberText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(merilon::numberText(value), text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(merilon::numberText(value), text); // whatever the machine's locale is
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void parseNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("value");
+        QTest::newRow("7") << "7" << true << 7.0;
+        QTest::newRow("spaces") << " 8 " << true << 8.0;
+        QTest::newRow("comma") << "2,5" << true << 2.5;
+        QTest::newRow("negative") << "-12,5" << true << -12.5;
+        QTest::newRow("leading comma") << ",5" << true << 0.5;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("comma alone at end") << "1," << false << 0.0;
+        QTest::newRow("point") << "1.5" << false << 0.0;
+        QTest::newRow("trailing letter") << "7a" << false << 0.0;
+        QTest::newRow("group separator") << "1 000" << false << 0.0;
+    }
+    void parseNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, value);
+        const std::optional<double> number = merilon::parseNumber(text);
+        QCOMPARE(number.has_value(), ok);
+        if (ok)
+            QCOMPARE(*number, value);
+    }
+
+    // A filtered multi-line box: only Backspace and keys that type nothing act.
+    void filteredTextBox()
+    {
+        QWidget window;
+        auto *box = new QPlainTextEdit(QStringLiteral("12,5"), &window);
+        auto *next = new QLineEdit(&window);
+        box->setTabChangesFocus(true);
+        applyKeyFilter(box);
+        test::showAndWait(&window);
+        test::typeInto(box, QStringLiteral("9x Ж"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->toPlainText(), QString("12,5"));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->toPlainText(), QString("12,"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QInputMethodEvent compose;
+        compose.setCommitString(QStringLiteral("ё"));
+        QApplication::sendEvent(box, &compose);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(box->toPlainText(), QString("12,"));
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("12,"));
+
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
