@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "angles/angle_table.h"
+
+#include "app/number_text.h"
+
+#include <cmath>
+
+namespace merilon::angles {
+
+QStringList intervalTexts()
+{
+    QStringList texts;
+    for (const AngleRow &row : angleRows)
+        texts.append(toQString(row.text));
+    return texts;
+}
+
+QStringList degreeTexts()
+{
+    QStringList texts;
+    for (int degree = firstDegree; degree <= lastDegree; ++degree)
+        texts.append(numberText(degree));
+    return texts;
+}
+
+std::optional<std::u16string_view> angleTolerance(QStringView interval, double degree)
+{
+    // Also false for NaN.
+    if (!(degree >= firstDegree && degree <= lastDegree) || std::floor(degree) != degree)
+        return std::nullopt;
+    for (const AngleRow &row : angleRows) {
+        if (interval == QStringView(row.text))
+            return row.cells[static_cast<std::size_t>(degree) - firstDegree];
+    }
+    return std::nullopt;
+}
+
+} // namespace merilon::angles

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "angles/angle_window.h"
+
+#include "angles/angle_table.h"
+#include "app/controls.h"
+#include "app/key_filter.h"
+#include "app/number_text.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace merilon {
+
+using namespace ui;
+
+AngleWindow::AngleWindow(QWidget *parent) : QWidget(parent)
+{
+    setupCaptionedWindow(this, QStringLiteral("Форма3"), QStringLiteral("Допуски углов"), 2715, 2520);
+    buildControls();
+    load();
+}
+
+AngleWindow::~AngleWindow() = default;
+
+void AngleWindow::buildControls()
+{
+    m_interval = addCombo(this, QStringLiteral("Комбо1"), {240, 960, 2295, 315}, angles::intervalTexts());
+    m_degree = addCombo(this, QStringLiteral("Комбо2"), {1920, 1440, 615, 315}, angles::degreeTexts());
+
+    addLabel(this, QStringLiteral("Метка1"), QStringLiteral("Допуски углов по СТ СЭВ 178-75"),
+             {240, 240, 1695, 495}, Qt::AlignHCenter | Qt::AlignTop);
+    addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Интервал длин, мм"), {240, 720, 2055, 255});
+    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1440, 1815, 255});
+    addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск"), {240, 2040, 855, 255});
+
+    m_result = new QLineEdit(this);
+    m_result->setObjectName(QStringLiteral("Текст1"));
+    m_result->setGeometry(rectTwips(1320, 1890, 1215, 495));
+    m_result->setAlignment(Qt::AlignCenter);
+    m_result->setFont(ui::font(13.5, true));
+
+    m_tile = addTileSource(this, QStringLiteral(":/images/angles_tile.png"), {0, 0, 1410, 1410});
+
+    // The lists are for choosing: nothing typed gets into them or into the result.
+    for (QWidget *field : {static_cast<QWidget *>(m_interval), static_cast<QWidget *>(m_degree),
+                           static_cast<QWidget *>(m_result)})
+        applyKeyFilter(field);
+
+    connect(m_interval, &QComboBox::activated, this, [this] { BB(); });
+    connect(m_degree, &QComboBox::activated, this, [this] { BB(); });
+
+    setTabOrder(m_interval, m_degree);
+    setTabOrder(m_degree, m_result);
+    m_interval->setFocus();
+}
+
+void AngleWindow::load()
+{
+    setComboText(m_interval, QStringLiteral("до 10"));
+    setComboText(m_degree, numberText(8));
+    BB();
+}
+
+void AngleWindow::BB()
+{
+    // A degree text that is no number (its list's text erased) finds no cell either.
+    const std::optional<double> degree = parseNumber(m_degree->currentText());
+    if (!degree)
+        return;
+    if (const auto cell = angles::angleTolerance(m_interval->currentText(), *degree))
+        m_result->setText(toQString(*cell));
+}
+
+void AngleWindow::paintEvent(QPaintEvent *)
+{
+    paintTiles(this, m_tile);
+}
+
+} // namespace merilon

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The angle tolerance window `Форма3`: an interval of lengths and a degree of
+// accuracy chosen from two lists give the angle tolerance of ST SEV 178-75.
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace merilon {
+
+class AngleWindow final : public QWidget
+{
+public:
+    explicit AngleWindow(QWidget *parent = nullptr);
+    ~AngleWindow() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildControls();
+    void load();
+    // Look the chosen interval and degree up and show the tolerance; a pair that
+    // the table does not hold leaves the shown tolerance as it was.
+    void BB();
+
+    QComboBox *m_interval = nullptr; // Комбо1
+    QComboBox *m_degree = nullptr;   // Комбо2
+    QLineEdit *m_result = nullptr;   // Текст1
+    QLabel *m_tile = nullptr;        // Picture1
+};
+
+} // namespace merilon
