@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+#include "form_position/form_position_tables.h"
+
+#include "app/number_text.h"
+
+#include <cmath>
+
+namespace merilon::form_position {
+
+namespace {
+
+// Numeric tolerances of GOST 24643-81 in micrometres. Each row: interval, then the
+// degrees of accuracy 1 … 16. Every value is a member of the series of preferred
+// numbers 1, 1.2, 1.6, 2, 2.5, 3, 4, 5, 6, 8 (× 10^n); the next interval lies one
+// member further along, the next degree two.
+
+// Flatness and straightness; lengths.
+constexpr std::array<ValueRow, 16> flatness = {{
+    {u"до 10", {0.25, 0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250}},
+    {u"свыше 10 до 16", {0.3, 0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300}},
+    {u"свыше 16 до 25", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
+    {u"свыше 25 до 40", {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500}},
+    {u"свыше 40 до 63", {0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600}},
+    {u"свыше 63 до 100", {0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800}},
+    {u"свыше 100 до 160", {1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000}},
+    {u"свыше 160 до 250", {1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200}},
+    {u"свыше 250 до 400", {1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600}},
+    {u"свыше 400 до 630", {2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000}},
+    {u"свыше 630 до 1000", {2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500}},
+    {u"свыше 1000 до 1600", {3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000}},
+    {u"свыше 1600 до 2500", {4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000}},
+    {u"свыше 2500 до 4000", {5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000}},
+    {u"свыше 4000 до 6300", {6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000}},
+    {u"свыше 6300 до 10000", {8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000, 8000}},
+}};
+
+// Parallelism, inclination, face run-out and total face run-out; lengths.
+// Each value is that of flatness one degree coarser.
+constexpr std::array<ValueRow, 16> parallelism = {{
+    {u"до 10", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
+    {u"свыше 10 до 16", {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500}},
+    {u"свыше 16 до 25", {0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600}},
+    {u"свыше 25 до 40", {0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800}},
+    {u"свыше 40 до 63", {1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000}},
+    {u"свыше 63 до 100", {1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200}},
+    {u"свыше 100 до 160", {1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600}},
+    {u"свыше 160 до 250", {2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000}},
+    {u"свыше 250 до 400", {2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500}},
+    {u"свыше 400 до 630", {3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000}},
+    {u"свыше 630 до 1000", {4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000}},
+    {u"свыше 1000 до 1600", {5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000}},
+    {u"свыше 1600 до 2500", {6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000}},
+    {u"свыше 2500 до 4000", {8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000, 8000}},
+    {u"свыше 4000 до 6300", {10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000, 10000}},
+    {u"свыше 6300 до 10000", {12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000, 8000, 12000}},
+}};
+
+// Roundness, cylindricity and profile of longitudinal section; diameters.
+constexpr std::array<ValueRow, 12> roundness = {{
+    {u"до 3", {0.3, 0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300}},
+    {u"свыше 3 до 10", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
+    {u"свыше 10 до 18", {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500}},
+    {u"свыше 18 до 30", {0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600}},
+    {u"свыше 30 до 50", {0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800}},
+    {u"свыше 50 до 120", {1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000}},
+    {u"свыше 120 до 250", {1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200}},
+    {u"свыше 250 до 400", {1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600}},
+    {u"свыше 400 до 630", {2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000}},
+    {u"свыше 630 до 1000", {2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500}},
+    {u"свыше 1000 до 1600", {3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000}},
+    {u"свыше 1600 до 2500", {4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000}},
+}};
+
+// Radial run-out, coaxiality, symmetry and intersection of axes, in diametral
+// terms; diameters.
+constexpr std::array<ValueRow, 12> coaxiality = {{
+    {u"до 3", {0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800}},
+    {u"свыше 3 до 10", {1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000}},
+    {u"свыше 10 до 18", {1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200}},
+    {u"свыше 18 до 30", {1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600}},
+    {u"свыше 30 до 50", {2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000}},
+    {u"свыше 50 до 120", {2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500}},
+    {u"свыше 120 до 250", {3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000}},
+    {u"свыше 250 до 400", {4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000}},
+    {u"свыше 400 до 630", {5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000}},
+    {u"свыше 630 до 1000", {6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000}},
+    {u"свыше 1000 до 1600", {8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000, 8000}},
+    {u"свыше 1600 до 2500", {10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000, 10000}},
+}};
+
+template <std::size_t N>
+QStringList toList(const std::array<std::u16string_view, N> &texts)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(N));
+    for (std::u16string_view text : texts)
+        list.append(toQString(text));
+    return list;
+}
+
+// Shared by the two lookups: `first` and `second` are the groups the lookup serves.
+std::optional<Shown> tolerance(int first, int second, int group, QStringView interval,
+                               QStringView degreeText)
+{
+    const std::optional<int> degree = degreeOf(degreeText);
+    if (!degree)
+        return std::nullopt;
+    if (group != first && group != second)
+        return unitStep(0, *degree);
+    const std::optional<double> value = tableValue(group, interval, *degree);
+    if (!value)
+        return std::nullopt;
+    return unitStep(*value, *degree);
+}
+
+} // namespace
+
+std::span<const ValueRow> table(int group)
+{
+    switch (group) {
+    case 1:
+        return flatness;
+    case 2:
+        return parallelism;
+    case 3:
+        return roundness;
+    case 4:
+        return coaxiality;
+    default:
+        return {};
+    }
+}
+
+QStringList typeTexts()
+{
+    QStringList list;
+    for (const ToleranceType &type : toleranceTypes)
+        list.append(toQString(type.name));
+    return list;
+}
+
+QStringList intervalTexts(int listKind)
+{
+    return listKind == lengthList ? toList(lengthIntervals) : toList(diameterIntervals);
+}
+
+QStringList degreeTexts()
+{
+    QStringList list;
+    for (int degree = firstDegree; degree <= lastDegree; ++degree)
+        list.append(QString::number(degree));
+    return list;
+}
+
+const ToleranceType *findType(QStringView name)
+{
+    for (const ToleranceType &type : toleranceTypes) {
+        if (name == QStringView(type.name))
+            return &type;
+    }
+    return nullptr;
+}
+
+std::optional<int> degreeOf(QStringView text)
+{
+    const std::optional<double> number = parseNumber(text);
+    if (!number || *number != std::floor(*number) || *number < firstDegree || *number > lastDegree)
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+std::optional<double> tableValue(int group, QStringView interval, int degree)
+{
+    if (degree < firstDegree || degree > lastDegree)
+        return std::nullopt;
+    for (const ValueRow &row : table(group)) {
+        if (interval == QStringView(row.interval))
+            return row.micrometres[static_cast<std::size_t>(degree - firstDegree)];
+    }
+    return std::nullopt;
+}
+
+Shown unitStep(double micrometres, int degree)
+{
+    if (degree < firstMillimetreDegree)
+        return {numberText(micrometres), toQString(micrometreUnit)};
+    // The table values have at most four significant digits, so the quotient is the
+    // double nearest the exact decimal and shows as that decimal: 60 µm → "0,06".
+    return {numberText(micrometres / 1000.0), toQString(millimetreUnit)};
+}
+
+std::optional<Shown> lengthTolerance(int group, QStringView interval, QStringView degree)
+{
+    return tolerance(1, 2, group, interval, degree);
+}
+
+std::optional<Shown> diameterTolerance(int group, QStringView interval, QStringView degree)
+{
+    return tolerance(3, 4, group, interval, degree);
+}
+
+} // namespace merilon::form_position

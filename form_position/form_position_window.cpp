@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+#include "form_position/form_position_window.h"
+
+#include "app/controls.h"
+#include "app/key_filter.h"
+#include "app/number_text.h"
+#include "form_position/form_position_tables.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace merilon {
+
+using namespace ui;
+namespace fp = form_position;
+
+namespace {
+
+const QColor cream(255, 255, 220);
+const QColor purple(128, 0, 128);
+const QColor maroon(128, 0, 0);
+const QColor darkNavy(0, 0, 64);
+const QColor navy(0, 0, 128);
+const QColor red(192, 0, 0);
+
+// Heights of the window: with the notes (group 4) and without them.
+constexpr int tallHeight = 4300;
+constexpr int shortHeight = 3100;
+
+QLineEdit *addTextBox(QWidget *parent, const QString &name, const QString &text, QRect twips)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    return box;
+}
+
+// A hidden box that keeps one small number as text.
+QLineEdit *addHiddenField(QWidget *parent, const QString &name, QRect twips)
+{
+    QLineEdit *field = addTextBox(parent, name, name, twips);
+    field->hide();
+    return field;
+}
+
+int numberIn(const QLineEdit *field)
+{
+    return static_cast<int>(parseNumber(field->text()).value_or(0));
+}
+
+// Writes a found value and its unit; a choice that names no value changes nothing.
+void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &shown)
+{
+    if (!shown)
+        return;
+    value->setText(shown->value);
+    unit->setText(shown->unit);
+}
+
+} // namespace
+
+FormPositionWindow::FormPositionWindow(QWidget *parent) : QWidget(parent)
+{
+    setupCaptionedWindow(this, QStringLiteral("Форма5"), QStringLiteral("Допуски формы и расположения"),
+                         4965, 3825);
+    buildControls();
+    load();
+}
+
+FormPositionWindow::~FormPositionWindow() = default;
+
+void FormPositionWindow::buildControls()
+{
+    m_group = addHiddenField(this, QStringLiteral("Поле1"), {360, 840, 375, 405});
+
+    m_value = addTextBox(this, QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 1920, 735, 360});
+    m_value->setFont(ui::font(12, true));
+    setTextColour(m_value, purple);
+
+    m_listKind = addHiddenField(this, QStringLiteral("Поле0"), {0, 840, 375, 375});
+
+    m_interval = addCombo(this, QStringLiteral("Комбо2"), {2280, 1200, 2295, 288});
+    m_interval->setEditText(QStringLiteral("Комбо2"));
+    setTextColour(m_interval, darkNavy);
+
+    m_degree = addCombo(this, QStringLiteral("Комбо3"), {2280, 1560, 735, 288}, fp::degreeTexts());
+
+    m_type = addCombo(this, QStringLiteral("Комбо1"), {1320, 720, 3255, 288}, fp::typeTexts());
+    setTextColour(m_type, maroon);
+
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("Текст2"));
+    m_notes->setGeometry(rectTwips(120, 2520, 4695, 975));
+    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_notes->setTabChangesFocus(true);
+    m_notes->setPlainText(toQString(fp::groupFourNotes));
+    setTextColour(m_notes, red);
+
+    m_unit = addLabel(this, QStringLiteral("Метка6"), toQString(fp::micrometreUnit), {3360, 1920, 855, 375});
+    m_unit->setFont(ui::font(12, true));
+    setTextColour(m_unit, purple);
+
+    QLabel *valueCaption =
+        addLabel(this, QStringLiteral("Метка5"), QStringLiteral("Значение допуска"), {240, 1920, 2295, 255});
+    valueCaption->setFont(ui::font(9.75, true));
+    setTextColour(valueCaption, purple);
+
+    setTextColour(addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск "), {480, 720, 855, 255},
+                           Qt::AlignRight | Qt::AlignTop),
+                  maroon);
+    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1560, 1695, 255});
+    setTextColour(addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Номинальный размер"),
+                           {240, 1200, 2055, 255}),
+                  darkNavy);
+    setTextColour(addLabel(this, QStringLiteral("Метка1"),
+                           QStringLiteral("Допуски формы и расположения поверхностей по ГОСТ 24643-81"),
+                           {480, 120, 3735, 495}, Qt::AlignHCenter | Qt::AlignTop),
+                  navy);
+
+    for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_value, m_notes})
+        applyKeyFilter(field);
+
+    connect(m_type, &QComboBox::activated, this, [this] {
+        Index();
+        Interwal();
+        lookup();
+        Prim();
+    });
+    connect(m_interval, &QComboBox::activated, this, [this] {
+        Index();
+        lookup();
+        Prim();
+    });
+    connect(m_degree, &QComboBox::activated, this, [this] {
+        Index();
+        lookup();
+        Prim();
+    });
+
+    setTabOrder(m_type, m_interval);
+    setTabOrder(m_interval, m_degree);
+    setTabOrder(m_degree, m_value);
+    setTabOrder(m_value, m_notes);
+    m_type->setFocus();
+}
+
+void FormPositionWindow::load()
+{
+    // Only the window's own background: its boxes and lists keep theirs.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, cream);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setBackground(m_notes, cream);
+
+    setComboText(m_type, QStringLiteral("радиального биения"));
+    setComboText(m_degree, QString::number(7));
+    Index();
+    Interwal();
+    lookup();
+    Prim();
+}
+
+void FormPositionWindow::Tornel1()
+{
+    showValue(m_value, m_unit, fp::lengthTolerance(group(), m_interval->currentText(), m_degree->currentText()));
+}
+
+void FormPositionWindow::Tornel2()
+{
+    showValue(m_value, m_unit,
+              fp::diameterTolerance(group(), m_interval->currentText(), m_degree->currentText()));
+}
+
+void FormPositionWindow::Index()
+{
+    if (const fp::ToleranceType *type = fp::findType(m_type->currentText())) {
+        m_listKind->setText(QString::number(type->listKind));
+        m_group->setText(QString::number(type->group));
+    }
+}
+
+void FormPositionWindow::Interwal()
+{
+    m_interval->clear();
+    if (listKind() == fp::lengthList) {
+        m_interval->addItems(fp::intervalTexts(fp::lengthList));
+        setComboText(m_interval, toQString(fp::lengthIntervals.front()));
+    } else {
+        m_interval->addItems(fp::intervalTexts(fp::diameterList));
+        setComboText(m_interval, toQString(fp::diameterIntervals.front()));
+    }
+}
+
+void FormPositionWindow::Prim()
+{
+    const bool notes = group() == 4;
+    setFixedHeight(px(notes ? tallHeight : shortHeight));
+    m_notes->setVisible(notes);
+}
+
+void FormPositionWindow::lookup()
+{
+    const int g = group();
+    if (g == 1 || g == 2)
+        Tornel1();
+    else
+        Tornel2();
+}
+
+int FormPositionWindow::group() const
+{
+    return numberIn(m_group);
+}
+
+int FormPositionWindow::listKind() const
+{
+    return numberIn(m_listKind);
+}
+
+} // namespace merilon

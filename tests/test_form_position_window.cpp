@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: MIT
+// The form and position tolerance window `Форма5`, driven as a user drives it.
+#include "app/controls.h"
+#include "app/main_window.h"
+#include "app/number_text.h"
+#include "form_position/form_position_tables.h"
+#include "form_position/form_position_window.h"
+#include "tests/gui_test.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace merilon;
+using namespace merilon::test;
+namespace fp = merilon::form_position;
+
+namespace {
+
+// The window as a user sees it, with its controls found by name.
+struct Form
+{
+    FormPositionWindow window;
+    QComboBox *type = child<QComboBox>(&window, u"Комбо1"_qs);
+    QComboBox *interval = child<QComboBox>(&window, u"Комбо2"_qs);
+    QComboBox *degree = child<QComboBox>(&window, u"Комбо3"_qs);
+    QLineEdit *value = child<QLineEdit>(&window, u"Текст1"_qs);
+    QLabel *unit = child<QLabel>(&window, u"Метка6"_qs);
+    QPlainTextEdit *notes = child<QPlainTextEdit>(&window, u"Текст2"_qs);
+    QLineEdit *listKind = child<QLineEdit>(&window, u"Поле0"_qs);
+    QLineEdit *group = child<QLineEdit>(&window, u"Поле1"_qs);
+
+    Form() { showAndWait(&window); }
+    QString shown() const { return value->text() + u' ' + unit->text(); }
+};
+
+QString shownText(const fp::Shown &shown)
+{
+    return shown.value + u' ' + shown.unit;
+}
+
+// The value and unit of the tables for a group, a row and a degree.
+QString expected(int group, int row, int degree)
+{
+    const double cell = fp::table(group)[static_cast<std::size_t>(row)].micrometres[static_cast<std::size_t>(degree - 1)];
+    return shownText(fp::unitStep(cell, degree));
+}
+
+void press(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    widget->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(widget, key, modifiers);
+}
+
+// Ctrl+A as X11 delivers it, with the control character as its text.
+void selectAll(QWidget *widget)
+{
+    widget->setFocus(Qt::OtherFocusReason);
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+}
+
+QList<QWidget *> visibleTopLevels(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible())
+            found.append(widget);
+    }
+    return found;
+}
+
+} // namespace
+
+class TestFormPositionWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void startUp();
+    void controls_data();
+    void controls();
+    void typeChoice_data();
+    void typeChoice();
+    void typedCharactersAreDiscarded_data();
+    void typedCharactersAreDiscarded();
+    void unknownIntervalKeepsTheShownValue();
+    void degreeThatIsNoWholeNumberKeepsTheShownValue();
+    void editedTypeKeepsListKindAndGroup();
+    void mainWindowButtonShowsOneInstance();
+    void longestTextsFitTheirFields();
+    void everyChoiceShowsItsTableValue();
+};
+
+void TestFormPositionWindow::startUp()
+{
+    Form f;
+    QCOMPARE(f.window.objectName(), u"Форма5"_qs);
+    QCOMPARE(f.window.windowTitle(), u"Допуски формы и расположения"_qs);
+    QCOMPARE(f.type->currentText(), u"радиального биения"_qs);
+    QCOMPARE(items(f.type), fp::typeTexts());
+    QCOMPARE(f.interval->currentText(), u"до 3"_qs);
+    QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
+    QCOMPARE(f.degree->currentText(), u"7"_qs);
+    QCOMPARE(items(f.degree), fp::degreeTexts());
+    QCOMPARE(f.shown(), u"12 мкм"_qs);
+    QCOMPARE(f.listKind->text(), u"4"_qs);
+    QCOMPARE(f.group->text(), u"4"_qs);
+    QVERIFY(!f.listKind->isVisible());
+    QVERIFY(!f.group->isVisible());
+    QVERIFY(f.notes->isVisible());
+    QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_qs, u"\n"_qs));
+    QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(4300)));
+    QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+    QCOMPARE(f.window.palette().color(QPalette::Window), QColor(255, 255, 220));
+    QCOMPARE(f.notes->palette().color(QPalette::Base), QColor(255, 255, 220));
+    // The tab order: the three lists, then the two boxes.
+    QList<QWidget *> order{f.type};
+    for (QWidget *next = f.type->nextInFocusChain(); next != f.type; next = next->nextInFocusChain()) {
+        if (next->parentWidget() == &f.window && next->isVisible() && (next->focusPolicy() & Qt::TabFocus))
+            order.append(next);
+    }
+    QCOMPARE(order, (QList<QWidget *>{f.type, f.interval, f.degree, f.value, f.notes}));
+}
+
+void TestFormPositionWindow::controls_data()
+{
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("fontPixels");
+    QTest::addColumn<QColor>("colour");
+    const QColor purple(128, 0, 128);
+    QTest::newRow("Текст1") << QRect(2520, 1920, 735, 360) << "12" << 16 << purple;
+    QTest::newRow("Комбо2") << QRect(2280, 1200, 2295, 288) << "до 3" << 11 << QColor(0, 0, 64);
+    QTest::newRow("Комбо3") << QRect(2280, 1560, 735, 288) << "7" << 11 << QColor();
+    QTest::newRow("Комбо1") << QRect(1320, 720, 3255, 288) << "радиального биения" << 11 << QColor(128, 0, 0);
+    QTest::newRow("Текст2") << QRect(120, 2520, 4695, 975) << "" << 11 << QColor(192, 0, 0);
+    QTest::newRow("Метка6") << QRect(3360, 1920, 855, 375) << "мкм" << 16 << purple;
+    QTest::newRow("Метка5") << QRect(240, 1920, 2295, 255) << "Значение допуска" << 13 << purple;
+    QTest::newRow("Метка4") << QRect(480, 720, 855, 255) << "Допуск " << 11 << QColor(128, 0, 0);
+    QTest::newRow("Метка3") << QRect(240, 1560, 1695, 255) << "Степень точности" << 11 << QColor();
+    QTest::newRow("Метка2") << QRect(240, 1200, 2055, 255) << "Номинальный размер" << 11 << QColor(0, 0, 64);
+    QTest::newRow("Метка1") << QRect(480, 120, 3735, 495)
+                            << "Допуски формы и расположения поверхностей по ГОСТ 24643-81" << 11
+                            << QColor(0, 0, 128);
+}
+
+void TestFormPositionWindow::controls()
+{
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(int, fontPixels);
+    QFETCH(QColor, colour);
+    Form f;
+    auto *control = child<QWidget>(&f.window, QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(control->geometry(), ui::rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    QVERIFY(control->isVisible());
+    QCOMPARE(control->font().pixelSize(), fontPixels);
+    QVERIFY(control->font().bold());
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->text(), text);
+        QVERIFY(!label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour.isValid() ? colour : QColor(Qt::black));
+    } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        QCOMPARE(combo->currentText(), text);
+    } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
+        QCOMPARE(line->text(), text);
+    }
+    if (colour.isValid() && !qobject_cast<QLabel *>(control))
+        QCOMPARE(control->palette().color(QPalette::Text), colour);
+}
+
+void TestFormPositionWindow::typeChoice_data()
+{
+    QTest::addColumn<int>("listKind");
+    QTest::addColumn<int>("group");
+    for (const fp::ToleranceType &type : fp::toleranceTypes)
+        QTest::newRow(toQString(type.name).toUtf8().constData()) << type.listKind << type.group;
+}
+
+// Every type sets its list kind and group, refills the interval list and picks its
+// first interval, keeps the degree, and shows the notes and the tall window exactly
+// for group 4.
+void TestFormPositionWindow::typeChoice()
+{
+    QFETCH(int, listKind);
+    QFETCH(int, group);
+    Form f;
+    choose(f.degree, u"9"_qs);
+    choose(f.interval, u"свыше 30 до 50"_qs); // not the first of either list
+    choose(f.type, QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(f.listKind->text(), QString::number(listKind));
+    QCOMPARE(f.group->text(), QString::number(group));
+    QCOMPARE(items(f.interval), fp::intervalTexts(listKind));
+    QCOMPARE(f.interval->currentText(), listKind == fp::lengthList ? u"до 10"_qs : u"до 3"_qs);
+    QCOMPARE(f.interval->currentIndex(), 0);
+    QCOMPARE(f.degree->currentText(), u"9"_qs);
+    QCOMPARE(f.shown(), expected(group, 0, 9));
+    QCOMPARE(f.notes->isVisible(), group == 4);
+    QCOMPARE(f.window.height(), ui::px(group == 4 ? 4300 : 3100));
+    QCOMPARE(f.window.width(), ui::px(4965));
+    // The same type again still goes back to the first interval.
+    chooseIndex(f.interval, 3);
+    choose(f.type, QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(f.interval->currentIndex(), 0);
+    QCOMPARE(f.shown(), expected(group, 0, 9));
+}
+
+void TestFormPositionWindow::typedCharactersAreDiscarded_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Комбо1", "Комбо2", "Комбо3", "Текст1", "Текст2"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+void TestFormPositionWindow::typedCharactersAreDiscarded()
+{
+    QFETCH(QString, name);
+    Form f;
+    QWidget *field = child<QWidget>(&f.window, name);
+    const auto text = [field] {
+        if (auto *combo = qobject_cast<QComboBox *>(field))
+            return combo->currentText();
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            return line->text();
+        return qobject_cast<QPlainTextEdit *>(field)->toPlainText();
+    };
+    const QString before = text();
+    press(field, Qt::Key_End, qobject_cast<QPlainTextEdit *>(field) ? Qt::ControlModifier : Qt::NoModifier);
+    typeInto(field, u"7a Z,\t"_qs);
+    QTest::sendKeyEvent(QTest::Click, field, static_cast<Qt::Key>(0x042F), u"я"_qs, Qt::NoModifier);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(text(), before);
+    press(field, Qt::Key_Backspace);
+    QCOMPARE(text(), before.chopped(1));
+    QCOMPARE(f.shown(), field == f.value ? u"1 мкм"_qs : u"12 мкм"_qs); // editing runs nothing
+}
+
+// An interval text that names no row leaves value and unit as they were, also in
+// millimetres, where a second division by 1000 would show a wrong value.
+void TestFormPositionWindow::unknownIntervalKeepsTheShownValue()
+{
+    Form f;
+    choose(f.degree, u"13"_qs);
+    QCOMPARE(f.shown(), u"0,2 мм"_qs);
+    press(f.interval, Qt::Key_Backspace); // "до "
+    choose(f.degree, u"14"_qs);
+    QCOMPARE(f.shown(), u"0,2 мм"_qs);
+    choose(f.degree, u"7"_qs);
+    QCOMPARE(f.shown(), u"0,2 мм"_qs);
+    press(f.interval, Qt::Key_Home);
+    press(f.interval, Qt::Key_Delete); // "о "
+    choose(f.type, u"радиального биения"_qs); // the type refills the list
+    QCOMPARE(f.shown(), u"12 мкм"_qs);
+
+    choose(f.type, u"прямолинейности"_qs);
+    choose(f.degree, u"14"_qs);
+    QCOMPARE(f.shown(), u"0,1 мм"_qs);
+    selectAll(f.interval);
+    press(f.interval, Qt::Key_Backspace); // emptied
+    QCOMPARE(f.interval->currentText(), QString());
+    choose(f.degree, u"15"_qs);
+    choose(f.degree, u"16"_qs);
+    QCOMPARE(f.shown(), u"0,1 мм"_qs);
+    choose(f.interval, u"до 10"_qs);
+    QCOMPARE(f.shown(), u"0,25 мм"_qs);
+}
+
+// A degree text that is not a whole number from 1 to 16 leaves value and unit as
+// they were; the other choices still do their part.
+void TestFormPositionWindow::degreeThatIsNoWholeNumberKeepsTheShownValue()
+{
+    Form f;
+    press(f.degree, Qt::Key_Backspace); // "7" → ""
+    QCOMPARE(f.degree->currentText(), QString());
+    choose(f.interval, u"свыше 10 до 18"_qs);
+    QCOMPARE(f.shown(), u"12 мкм"_qs);
+    choose(f.type, u"плоскостности"_qs);
+    QCOMPARE(f.shown(), u"12 мкм"_qs);
+    QCOMPARE(f.interval->currentText(), u"до 10"_qs);
+    QCOMPARE(f.window.height(), ui::px(3100));
+    QVERIFY(!f.notes->isVisible());
+
+    choose(f.degree, u"10"_qs);
+    QCOMPARE(f.shown(), u"16 мкм"_qs);
+    press(f.degree, Qt::Key_Home);
+    press(f.degree, Qt::Key_Delete); // "10" → "0"
+    QCOMPARE(f.degree->currentText(), u"0"_qs);
+    choose(f.interval, u"свыше 10 до 16"_qs);
+    QCOMPARE(f.shown(), u"16 мкм"_qs);
+    choose(f.degree, u"16"_qs);
+    press(f.degree, Qt::Key_Backspace); // "16" → "1": a degree, which counts
+    choose(f.interval, u"свыше 16 до 25"_qs);
+    QCOMPARE(f.shown(), u"0,4 мкм"_qs);
+}
+
+// A type text that names no type leaves list kind and group as they were.
+void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
+{
+    Form f;
+    press(f.type, Qt::Key_Backspace); // "радиального биени"
+    choose(f.interval, u"свыше 3 до 10"_qs);
+    QCOMPARE(f.group->text(), u"4"_qs);
+    QCOMPARE(f.listKind->text(), u"4"_qs);
+    QCOMPARE(f.shown(), u"16 мкм"_qs);
+    QVERIFY(f.notes->isVisible());
+}
+
+void TestFormPositionWindow::mainWindowButtonShowsOneInstance()
+{
+    MainWindow main;
+    showAndWait(&main);
+    auto *button = child<QPushButton>(&main, u"Комманда1"_qs);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QList<QWidget *> shown = visibleTopLevels(u"Форма5"_qs);
+    QCOMPARE(shown.size(), 1);
+    QPointer<QWidget> first = shown.first();
+    QVERIFY(dynamic_cast<FormPositionWindow *>(first.data()));
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+
+    choose(child<QComboBox>(first, u"Комбо1"_qs), u"плоскостности"_qs);
+    QTest::mouseClick(button, Qt::LeftButton);
+    shown = visibleTopLevels(u"Форма5"_qs);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first(), first.data());
+    QCOMPARE(child<QComboBox>(first, u"Комбо1"_qs)->currentText(), u"плоскостности"_qs);
+
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QTest::mouseClick(button, Qt::LeftButton);
+    shown = visibleTopLevels(u"Форма5"_qs);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_qs)->currentText(), u"радиального биения"_qs);
+    QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_qs)->text(), u"12"_qs);
+    QCOMPARE(shown.first()->height(), ui::px(4300));
+    QVERIFY(main.isVisible());
+    shown.first()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The widest type, interval and value stand whole in their fields.
+void TestFormPositionWindow::longestTextsFitTheirFields()
+{
+    Form f;
+    const auto widest = [](const QLineEdit *edit, const QStringList &texts) {
+        QString found;
+        for (const QString &text : texts) {
+            if (edit->fontMetrics().horizontalAdvance(text) > edit->fontMetrics().horizontalAdvance(found))
+                found = text;
+        }
+        return found;
+    };
+    QStringList values;
+    for (int group = 1; group <= 4; ++group) {
+        for (const fp::ValueRow &row : fp::table(group)) {
+            for (int d = fp::firstDegree; d <= fp::lastDegree; ++d)
+                values.append(fp::unitStep(row.micrometres[static_cast<std::size_t>(d - 1)], d).value);
+        }
+    }
+    const QList<std::pair<QLineEdit *, QString>> fields = {
+        {f.type->lineEdit(), widest(f.type->lineEdit(), fp::typeTexts())},
+        {f.interval->lineEdit(), widest(f.interval->lineEdit(), fp::intervalTexts(fp::lengthList))},
+        {f.value, widest(f.value, values)},
+    };
+    for (const auto &[edit, text] : fields) {
+        const int room = edit->contentsRect().width() - edit->textMargins().left() - edit->textMargins().right() - 4;
+        QVERIFY2(edit->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+    }
+}
+
+// Every type, interval and degree, chosen from the lists.
+void TestFormPositionWindow::everyChoiceShowsItsTableValue()
+{
+    QElapsedTimer clock;
+    clock.start();
+    int choices = 0;
+    Form f;
+    for (const fp::ToleranceType &type : fp::toleranceTypes) {
+        choose(f.type, toQString(type.name));
+        const std::span<const fp::ValueRow> rows = fp::table(type.group);
+        QCOMPARE(f.interval->count(), static_cast<int>(rows.size()));
+        for (int row = 0; row < f.interval->count(); ++row) {
+            chooseIndex(f.interval, row);
+            QCOMPARE(f.interval->currentText(), toQString(rows[static_cast<std::size_t>(row)].interval));
+            for (int d = fp::firstDegree; d <= fp::lastDegree; ++d) {
+                chooseIndex(f.degree, d - 1);
+                if (f.shown() != expected(type.group, row, d))
+                    QFAIL(qPrintable(QStringLiteral("%1 / %2 / %3: %4, the table gives %5")
+                                         .arg(toQString(type.name), f.interval->currentText(),
+                                              f.degree->currentText(), f.shown(), expected(type.group, row, d))));
+                ++choices;
+            }
+        }
+    }
+    QCOMPARE(choices, 2880);
+    qInfo("%d choices in %lld ms", choices, static_cast<long long>(clock.elapsed()));
+}
+
+QTEST_MAIN(TestFormPositionWindow)
+#include "test_form_position_window.moc"
