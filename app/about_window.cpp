@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+#include "app/about_window.h"
+
+#include "app/controls.h"
+#include "app/key_filter.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace merilon {
+
+using namespace ui;
+
+namespace {
+
+// The drag in progress. It belongs to the program, not to one window: it lives on
+// while the window is closed, and a window opened again carries on from it.
+struct Drag
+{
+    bool active = false;
+    qint16 grabX = 0; // twips, relative to the control under the mouse
+    qint16 grabY = 0;
+};
+
+Drag &drag()
+{
+    static Drag state;
+    return state;
+}
+
+// To the nearest whole number, halves to the even one (the default rounding mode);
+// a point beyond the range of a grab coordinate is held at its edge.
+qint16 grabCoordinate(float twips)
+{
+    constexpr float low = std::numeric_limits<qint16>::min();
+    constexpr float high = std::numeric_limits<qint16>::max();
+    return static_cast<qint16>(std::clamp(std::nearbyint(twips), low, high));
+}
+
+// The pressed buttons as a bit set: left 1, right 2, middle 4.
+qint16 buttonState(Qt::MouseButtons buttons)
+{
+    qint16 state = 0;
+    if (buttons & Qt::LeftButton)
+        state |= 1;
+    if (buttons & Qt::RightButton)
+        state |= 2;
+    if (buttons & Qt::MiddleButton)
+        state |= 4;
+    return state;
+}
+
+float toTwips(qreal pixels)
+{
+    return static_cast<float>(pixels * twipsPerPixel);
+}
+
+// A screen position in twips, as the nearest pixel.
+int screenPixel(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+const QColor lightYellow(255, 255, 192);
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ФАвтор"));
+    // No border, no caption, not in the taskbar.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // Still one of the program's windows: the program ends only when the last of
+    // them closes, this one included.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setFont(ui::font(8, false));
+    setFixedSize(px(7380), px(2820));
+    setMouseTracking(true);
+    buildControls();
+}
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::buildControls()
+{
+    auto *licence = new QPlainTextEdit(this);
+    licence->setObjectName(QStringLiteral("Текст1"));
+    licence->setGeometry(rectTwips(3600, 360, 3615, 2055));
+    licence->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    licence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    licence->setTabChangesFocus(true);
+    licence->setAttribute(Qt::WA_NoMousePropagation);
+    licence->setPlainText(QStringLiteral(
+        "ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ\n"
+        "\n"
+        "1. Программа «Мерилон»\n"
+        "распространяется бесплатно.\n"
+        "Её можно копировать и передавать\n"
+        "другим без ограничений, если она\n"
+        "передаётся целиком, без изменений\n"
+        "и без взимания платы.\n"
+        "\n"
+        "2. Программа предоставляется\n"
+        "«как есть». Автор не даёт никаких\n"
+        "гарантий, явных или\n"
+        "подразумеваемых, в том числе\n"
+        "гарантий пригодности программы\n"
+        "для определённой цели.\n"
+        "\n"
+        "3. Значения, которые показывает\n"
+        "программа, взяты из стандартов.\n"
+        "Перед применением в работе\n"
+        "сверьте их с текстом\n"
+        "действующего стандарта.\n"
+        "\n"
+        "4. Автор не отвечает за прямой\n"
+        "или косвенный ущерб, возникший\n"
+        "в результате использования\n"
+        "программы или невозможности\n"
+        "её использования.\n"
+        "\n"
+        "5. Запрещается удалять из\n"
+        "программы сведения об авторе,\n"
+        "продавать её или включать\n"
+        "в платные сборники без\n"
+        "письменного согласия автора.\n"
+        "\n"
+        "6. Устанавливая и используя\n"
+        "программу, вы принимаете условия\n"
+        "этого соглашения. Если вы с ними\n"
+        "не согласны, удалите программу\n"
+        "со своего компьютера.\n"
+        "\n"
+        "7. Программа не читает и не\n"
+        "записывает файлов, не хранит\n"
+        "настроек и не обращается к сети.\n"
+        "\n"
+        "8. Замечания и пожелания\n"
+        "присылайте автору по адресу,\n"
+        "указанному слева."));
+    applyKeyFilter(licence);
+
+    QLabel *title = addLabel(this, QStringLiteral("Метка1"), QStringLiteral("Мерилон v.1.0"),
+                             {240, 600, 3255, 975}, Qt::AlignHCenter | Qt::AlignTop);
+    title->setFont(ui::font(18, true, true));
+    QLabel *date = addLabel(this, QStringLiteral("Метка5"), QStringLiteral("от 10.12.2005 г."),
+                            {240, 1200, 3015, 255}, Qt::AlignHCenter | Qt::AlignTop);
+
+    QGroupBox *frame = addFrame(this, QStringLiteral("Рамка1"), QString(), {480, 1560, 2175, 855});
+    setBackground(frame, lightYellow);
+    QLabel *author = addLabel(frame, QStringLiteral("Метка3"), QStringLiteral("Автор: разработчик"),
+                              {240, 240, 2175, 255});
+    author->setWordWrap(false);
+    auto *address = new QLineEdit(QStringLiteral("merilon@example.org"), frame);
+    address->setObjectName(QStringLiteral("Текст2"));
+    address->setGeometry(rectTwips(120, 480, 1935, 285));
+    address->setAlignment(Qt::AlignCenter);
+    address->setAttribute(Qt::WA_NoMousePropagation);
+    setBackground(address, lightYellow);
+
+    m_exit = new QLabel(this);
+    m_exit->setObjectName(QStringLiteral("Изображение2"));
+    m_exit->setPixmap(QPixmap(QStringLiteral(":/images/about_exit.png")));
+    m_exit->setGeometry(rectTwips(2880, 1920, 480, 480));
+    m_exitPressed = new QLabel(this);
+    m_exitPressed->setObjectName(QStringLiteral("Изображение1"));
+    m_exitPressed->setPixmap(QPixmap(QStringLiteral(":/images/about_exit_pressed.png")));
+    m_exitPressed->setGeometry(rectTwips(2880, 1920, 480, 480));
+    m_exitPressed->hide();
+    for (QLabel *picture : {m_exit, m_exitPressed}) {
+        picture->setAttribute(Qt::WA_NoMousePropagation);
+        picture->installEventFilter(this);
+    }
+
+    m_tile = addTileSource(this, QStringLiteral(":/images/about_strip.png"), {0, 0, 240, 2850});
+
+    // The surfaces that drag the window, beside its background.
+    for (QWidget *surface : std::initializer_list<QWidget *>{title, author, date, frame}) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+
+    setTabOrder(licence, address);
+    licence->setFocus();
+}
+
+void AboutWindow::paintEvent(QPaintEvent *)
+{
+    paintTiles(this, m_tile);
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    fMove(buttonState(event->buttons()), toTwips(event->position().x()), toTwips(event->position().y()));
+}
+
+bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_exit || watched == m_exitPressed) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (watched == m_exit)
+                pressExit();
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (m_exitDown)
+                releaseExit();
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+        }
+    }
+    if (event->type() == QEvent::MouseMove) {
+        // Title, date, author or the author's frame.
+        const auto *move = static_cast<QMouseEvent *>(event);
+        fMove(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::fMove(qint16 button, float x, float y)
+{
+    Drag &state = drag();
+    if (button == 1) {
+        if (!state.active) {
+            state.active = true;
+            state.grabX = grabCoordinate(x);
+            state.grabY = grabCoordinate(y);
+        }
+        // The window follows the mouse: top first, then left, in screen twips.
+        const double top = double(pos().y()) * twipsPerPixel + y - state.grabY;
+        move(pos().x(), screenPixel(top));
+        const double left = double(pos().x()) * twipsPerPixel + x - state.grabX;
+        move(screenPixel(left), pos().y());
+    } else {
+        state.active = false;
+    }
+}
+
+// The exit picture pressed: its pressed look until the button comes up. Hiding the
+// picture under the mouse loses the release, so the pressed look takes the mouse.
+void AboutWindow::pressExit()
+{
+    m_exitDown = true;
+    m_exit->hide();
+    m_exitPressed->show();
+    m_exitPressed->grabMouse();
+}
+
+// The release closes the window, wherever the mouse is by then.
+void AboutWindow::releaseExit()
+{
+    m_exitDown = false;
+    m_exitPressed->releaseMouse();
+    close();
+}
+
+} // namespace merilon

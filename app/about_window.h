@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The About window `ФАвтор`: a borderless panel with the title, the release date,
+// the author and the licence. The user drags it by its body with the left mouse
+// button and closes it with its exit picture.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace merilon {
+
+class AboutWindow final : public QWidget
+{
+public:
+    explicit AboutWindow(QWidget *parent = nullptr);
+    ~AboutWindow() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    // The pointer over the window's background.
+    void mouseMoveEvent(QMouseEvent *event) override;
+    // The pointer over the title, the date, the author's frame; the exit picture.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    // Drags the window with the left button: `button` holds the pressed buttons
+    // (left 1, right 2, middle 4); x and y are the mouse position in twips relative
+    // to the control under the mouse.
+    void fMove(qint16 button, float x, float y);
+    void pressExit();
+    void releaseExit();
+
+    QLabel *m_exit = nullptr;        // Изображение2
+    QLabel *m_exitPressed = nullptr; // Изображение1
+    QLabel *m_tile = nullptr;        // Picture1
+    bool m_exitDown = false;
+};
+
+} // namespace merilon

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "symbols/symbol_chart.h"
+
+#include "app/controls.h"
+#include "app/number_text.h"
+#include "symbols/symbol_texts.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+namespace merilon {
+
+using namespace ui;
+
+namespace {
+
+constexpr int columns = 5;
+constexpr int firstLeft = 360; // of the grid inside `Рамка1`, in twips
+constexpr int firstTop = 240;
+constexpr int columnStep = 720;
+constexpr int rowStep = 360;
+constexpr int symbolWidth = 705;
+constexpr int symbolHeight = 345;
+
+const QColor captionRed(192, 0, 0);
+
+// A text label of the chart. Its lines are joined by LF and CR; the pair breaks the
+// line once, and the CR shows nothing at the start of the next line.
+class TextLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QString shown = QString(text()).replace(toQString(symbols::lineBreak), QStringLiteral("\n"));
+        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()))
+            | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+        style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shown, foregroundRole());
+    }
+};
+
+// A text label: black whatever its frame's caption colour, and deaf to the mouse,
+// so that the pointer resting on it leaves the texts as they are.
+QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
+{
+    auto *label = new TextLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    setTextColour(label, Qt::black);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    return label;
+}
+
+QGroupBox *addColouredFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    QGroupBox *frame = addFrame(parent, name, caption, twips);
+    setTextColour(frame, captionRed);
+    frame->setMouseTracking(true);
+    return frame;
+}
+
+} // namespace
+
+SymbolChart::SymbolChart(QWidget *parent) : QWidget(parent)
+{
+    setupCaptionedWindow(this, QStringLiteral("Форма2"), QStringLiteral("Допуски (знаки)"), 4560, 4185);
+    setMouseTracking(true);
+    buildControls();
+    load();
+}
+
+SymbolChart::~SymbolChart() = default;
+
+void SymbolChart::buildControls()
+{
+    m_nameFrame = addColouredFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Вид допуска (наименование)"),
+                                   {120, 3120, 4335, 975});
+    m_name = addTextLabel(m_nameFrame, QStringLiteral("Метка3"), QStringLiteral("Метка3"), {120, 240, 4095, 615});
+    m_groupFrame = addColouredFrame(this, QStringLiteral("Рамка2"), QStringLiteral("Группа"), {120, 2400, 4335, 615});
+    m_group = addTextLabel(m_groupFrame, QStringLiteral("Метка2"), QStringLiteral("Метка2"), {120, 240, 4095, 255});
+    m_symbolFrame = addColouredFrame(this, QStringLiteral("Рамка1"), QString(), {120, 840, 4335, 1455});
+
+    for (int i = static_cast<int>(m_symbols.size()) - 1; i >= 0; --i) {
+        auto *image = new QLabel(m_symbolFrame);
+        image->setObjectName(QStringLiteral("Изображение%1").arg(i + 1));
+        image->setPixmap(QPixmap(toQString(symbols::chart[static_cast<std::size_t>(i)].picture)));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->setGeometry(rectTwips(firstLeft + (i % columns) * columnStep, firstTop + (i / columns) * rowStep,
+                                     symbolWidth, symbolHeight));
+        image->setMouseTracking(true);
+        image->installEventFilter(this);
+        m_symbols[static_cast<std::size_t>(i)] = image;
+    }
+
+    addTextLabel(this, QStringLiteral("Метка1"),
+                 QStringLiteral("Указание на чертежах предельных отклонений формы и расположения "
+                                "поверхностей по ГОСТ 2.308-79"),
+                 {480, 120, 3615, 615})
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    for (QGroupBox *frame : {m_nameFrame, m_groupFrame, m_symbolFrame})
+        frame->installEventFilter(this);
+}
+
+void SymbolChart::load()
+{
+    setBackground(this, QColor(220, 255, 215));
+    setBackground(m_symbolFrame, QColor(230, 230, 255));
+    setBackground(m_groupFrame, QColor(255, 255, 210));
+    setBackground(m_nameFrame, QColor(255, 255, 210));
+    Имя();
+}
+
+void SymbolChart::Имя()
+{
+    m_group->setText(QString());
+    m_name->setText(toQString(symbols::idleName));
+}
+
+void SymbolChart::mouseMoveEvent(QMouseEvent *)
+{
+    Имя();
+}
+
+bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    for (std::size_t i = 0; i < m_symbols.size(); ++i) {
+        if (watched == m_symbols[i]) {
+            Имя();
+            m_group->setText(toQString(symbols::chart[i].group));
+            m_name->setText(toQString(symbols::chart[i].name));
+            return true;
+        }
+    }
+    if (watched == m_nameFrame || watched == m_groupFrame || watched == m_symbolFrame) {
+        Имя();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace merilon

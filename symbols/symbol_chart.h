@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The symbol chart `Форма2`: the fifteen drawing symbols of form and position
+// tolerances of GOST 2.308-79 in a grid; the mouse over a symbol names its group
+// and its tolerance below the grid.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace merilon {
+
+class SymbolChart final : public QWidget
+{
+public:
+    explicit SymbolChart(QWidget *parent = nullptr);
+    ~SymbolChart() override;
+
+protected:
+    // The pointer over the window's free area.
+    void mouseMoveEvent(QMouseEvent *event) override;
+    // The pointer over a frame or a symbol.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void load();
+    // Both text areas back to their idle state: no group, the hint in the name area.
+    void Имя();
+
+    QGroupBox *m_nameFrame = nullptr;        // Рамка3
+    QLabel *m_name = nullptr;                // Метка3
+    QGroupBox *m_groupFrame = nullptr;       // Рамка2
+    QLabel *m_group = nullptr;               // Метка2
+    QGroupBox *m_symbolFrame = nullptr;      // Рамка1
+    std::array<QLabel *, 15> m_symbols = {}; // Изображение1 … Изображение15
+};
+
+} // namespace merilon
