@@ -90,7 +90,9 @@ void setBackground(QWidget *widget, const QColor &colour)
 
 QIcon windowIcon()
 {
-    return QIcon(QStringLiteral(":/images/icon.png"));
+    QIcon icon(QStringLiteral(":/images/icon.png"));
+    icon.addFile(QStringLiteral(":/images/icon_64.png"));
+    return icon;
 }
 
 void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
@@ -134,6 +136,11 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QSt
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    // An editable combo box counts a typed text that equals one of its items as
+    // chosen when the field loses the focus or takes Return. Here only a choice from
+    // the list (with the mouse or the arrow keys) is a choice; editing runs nothing.
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
     combo->setMaxVisibleItems(16);
     combo->addItems(items);
     combo->setGeometry(toPixels(twips));

@@ -140,11 +140,11 @@ void MainWindow::buildControls()
     connect(m_size, &QComboBox::activated, this, [this] { AA(); });
     connect(m_letter, &QComboBox::activated, this, [this] { AA(); });
     // Windows: each button shows its window's single instance.
-    Q_UNUSED(formPosition);
-    Q_UNUSED(unspecified);
-    Q_UNUSED(angles);
-    Q_UNUSED(symbols);
-    Q_UNUSED(about);
+    connect(formPosition, &QPushButton::clicked, this, [this] { m_formPosition.show(); });
+    connect(unspecified, &QPushButton::clicked, this, [this] { m_unspecified.show(); });
+    connect(angles, &QPushButton::clicked, this, [this] { m_angles.show(); });
+    connect(symbols, &QPushButton::clicked, this, [this] { m_symbols.show(); });
+    connect(about, &QPushButton::clicked, this, [this] { m_about.show(); });
 
     setTabOrder(m_grade, m_letter);
     setTabOrder(m_letter, formPosition);

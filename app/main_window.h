@@ -22,6 +22,11 @@
 #pragma once
 
 #include "app/window_slot.h"
+#include "symbols/symbol_chart.h"
+#include "app/about_window.h"
+#include "unspecified/unspecified_window.h"
+#include "form_position/form_position_window.h"
+#include "angles/angle_window.h"
 
 #include <QWidget>
 
@@ -55,6 +60,11 @@ private:
     QLabel *m_upper = nullptr;     // ВО
     QLabel *m_lower = nullptr;     // НО
     QLabel *m_tile = nullptr;      // Picture1
+    WindowSlot<SymbolChart> m_symbols;
+    WindowSlot<AboutWindow> m_about;
+    WindowSlot<UnspecifiedWindow> m_unspecified;
+    WindowSlot<FormPositionWindow> m_formPosition;
+    WindowSlot<AngleWindow> m_angles;
 };
 
 } // namespace merilon

@@ -87,8 +87,12 @@ void typeInto(QWidget *widget, const QString &keys)
 {
     widget->activateWindow();
     widget->setFocus(Qt::OtherFocusReason);
-    // QTest::keyClicks knows ASCII only; a keyboard types Cyrillic as well.
+    // QTest::keyClick knows ASCII only; a keyboard types Cyrillic as well.
     for (QChar c : keys) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
         const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);

@@ -334,6 +334,23 @@ private slots:
         QVERIFY(messages().isEmpty());
     }
 
+    // "15" edited into "5" is an item's text, but editing is no choice: leaving the
+    // field or pressing Return does not run the grade's procedure.
+    void editedIntoAnItemRunsNothing()
+    {
+        choose(m_grade, "15");
+        messages();
+        QTest::keyClick(m_grade, Qt::Key_Home);
+        QTest::keyClick(m_grade, Qt::Key_Delete);
+        QCOMPARE(m_grade->currentText(), QString("5"));
+        QTest::keyClick(m_grade, Qt::Key_Return);
+        QTest::keyClick(m_grade, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_letter);
+        QCOMPARE(items(m_letter), fits::lettersForGrade(15));
+        QCOMPARE(captions(), QStringList({"0", "0"}));
+        QVERIFY(messages().isEmpty());
+    }
+
     void pasteCutUndoPutNothingIn()
     {
         QGuiApplication::clipboard()->setText("св. 3 до 6");

@@ -32,5 +32,17 @@ int main(int argc, char *argv[])
 
     merilon::MainWindow main;
     save(&main, folder, QStringLiteral("main.png"));
+    merilon::FormPositionWindow formPosition;
+    save(&formPosition, folder, QStringLiteral("form_position.png"));
+    merilon::test::choose(formPosition.findChild<QComboBox *>(QStringLiteral("Комбо1")), QStringLiteral("плоскостности"));
+    save(&formPosition, folder, QStringLiteral("form_position_short.png"));
+    merilon::AngleWindow angles;
+    save(&angles, folder, QStringLiteral("angles.png"));
+    merilon::UnspecifiedWindow unspecified;
+    save(&unspecified, folder, QStringLiteral("unspecified.png"));
+    merilon::SymbolChart symbols;
+    save(&symbols, folder, QStringLiteral("symbols.png"));
+    merilon::AboutWindow about;
+    save(&about, folder, QStringLiteral("about.png"));
     return 0;
 }
