@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building and testing Мерилон needs on Debian 12, if it is missing.
+# Installs what building Мерилон needs on Debian 12, and the packages named as
+# arguments, where they are missing.
 # Runs as root, or through sudo.
 set -euo pipefail
 
