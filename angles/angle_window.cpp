@@ -52,6 +52,9 @@ void AngleWindow::buildControls()
 
     setTabOrder(m_interval, m_degree);
     setTabOrder(m_degree, m_result);
+    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка2"},
+                              {.control = u"Комбо2", .label = u"Метка3"},
+                              {u"Текст1", u"Метка4", {}, u"в градусах (°), минутах (') и секундах ('')"}});
     m_interval->setFocus();
 }
 

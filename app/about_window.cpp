@@ -188,6 +188,10 @@ void AboutWindow::buildControls()
     }
 
     setTabOrder(licence, address);
+    setAccessibleTexts(this, {{.control = u"Текст1", .name = u"Лицензионное соглашение"},
+                              {.control = u"Текст2", .name = u"Адрес автора"},
+                              {.control = u"Изображение2", .name = u"Выход"},
+                              {.control = u"Изображение1", .name = u"Выход"}});
     licence->setFocus();
 }
 

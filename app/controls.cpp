@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls.h"
 
+#include "app/number_text.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -177,6 +179,34 @@ void paintTiles(QWidget *window, const QLabel *tileSource)
     for (int y = 0; y < outer.height(); y += h) {
         for (int x = 0; x < outer.width(); x += w)
             painter.drawPixmap(QRect(x, y, w, h), tile);
+    }
+}
+
+namespace {
+template <typename T>
+T *childNamed(QWidget *window, std::u16string_view name)
+{
+    T *found = window->findChild<T *>(toQString(name));
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), qPrintable(toQString(name)));
+    return found;
+}
+} // namespace
+
+void setAccessibleTexts(QWidget *window, std::initializer_list<AccessibleText> texts)
+{
+    for (const AccessibleText &t : texts) {
+        auto *control = childNamed<QWidget>(window, t.control);
+        QString name = toQString(t.name);
+        if (!t.label.empty()) {
+            auto *label = childNamed<QLabel>(window, t.label);
+            label->setBuddy(control);
+            if (name.isEmpty())
+                name = label->text().trimmed();
+        }
+        control->setAccessibleName(name);
+        if (!t.description.empty())
+            control->setAccessibleDescription(toQString(t.description));
     }
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <initializer_list>
+#include <string_view>
 
 class QLabel;
 class QGroupBox;
@@ -60,6 +62,18 @@ void setComboText(QComboBox *combo, const QString &text);
 // Draws the pixmap of `tileSource` over the whole window in rows from the top,
 // each row from the left, clipped at the window's edge.
 void paintTiles(QWidget *window, const QLabel *tileSource);
+
+// Names a window's controls for screen readers, by object name: the caption label
+// beside the control labels it (and gives its name, unless one is given), and result
+// boxes carry their unit as the description.
+struct AccessibleText
+{
+    std::u16string_view control;
+    std::u16string_view label = {};
+    std::u16string_view name = {};
+    std::u16string_view description = {};
+};
+void setAccessibleTexts(QWidget *window, std::initializer_list<AccessibleText> texts);
 
 // A push button whose caption wraps onto several centred lines.
 class WrapButton : public QPushButton

@@ -135,6 +135,13 @@ void MainWindow::buildControls()
 
     for (QComboBox *field : {m_size, m_grade, m_letter})
         applyKeyFilter(field);
+    setAccessibleTexts(this, {{.control = u"НР", .label = u"Метка27"},
+                              {.control = u"Комбо1", .label = u"Метка2"},
+                              {.control = u"ПД", .label = u"Метка29"},
+                              {u"ВО", u"Метка30", u"Верхнее отклонение", u"в микрометрах"},
+                              {u"НО", u"Метка31", u"Нижнее отклонение", u"в микрометрах"},
+                              {.control = u"Комманда5", .name = u"О программе"},
+                              {.control = u"Текст3", .name = u"Другие программы автора"}});
 
     connect(m_grade, &QComboBox::activated, this, [this] { A(); });
     connect(m_size, &QComboBox::activated, this, [this] { AA(); });

@@ -57,6 +57,8 @@ void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &s
         return;
     value->setText(shown->value);
     unit->setText(shown->unit);
+    value->setAccessibleDescription(shown->unit == toQString(fp::micrometreUnit) ? QStringLiteral("в микрометрах")
+                                                                                  : QStringLiteral("в миллиметрах"));
 }
 
 } // namespace
@@ -121,6 +123,11 @@ void FormPositionWindow::buildControls()
 
     for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_value, m_notes})
         applyKeyFilter(field);
+    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка4"},
+                              {.control = u"Комбо2", .label = u"Метка2"},
+                              {.control = u"Комбо3", .label = u"Метка3"},
+                              {u"Текст1", u"Метка5", {}, u"в микрометрах"},
+                              {.control = u"Текст2", .name = u"Примечание"}});
 
     connect(m_type, &QComboBox::activated, this, [this] {
         Index();

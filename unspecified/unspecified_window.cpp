@@ -144,6 +144,10 @@ void UnspecifiedWindow::buildControls()
     setTabOrder(m_kind, m_interval);
     setTabOrder(m_interval, m_group);
     setTabOrder(m_group, m_value);
+    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка4"},
+                              {.control = u"Комбо2", .label = u"Метка2"},
+                              {.control = u"Комбо3", .label = u"Метка3"},
+                              {u"Текст1", u"Метка5", {}, u"в миллиметрах"}});
     m_kind->setFocus();
 }
 

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+// Every window as a desktop user meets it: names for screen readers, the keyboard
+// alone, and whole captions at the screen's scale factor (run at 1, 1.5 and 2).
+#include "app/about_window.h"
+#include "app/controls.h"
+#include "app/main_window.h"
+#include "angles/angle_window.h"
+#include "form_position/form_position_window.h"
+#include "gui_test.h"
+#include "symbols/symbol_chart.h"
+#include "unspecified/unspecified_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+using namespace merilon;
+using namespace merilon::test;
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<QWidget>()>;
+
+template <typename Window>
+Factory factory()
+{
+    return [] { return std::make_unique<Window>(); };
+}
+
+QString accessible(QWidget *widget, QAccessible::Text kind)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(kind) : QString();
+}
+
+// The caption that labels a control: on Linux a screen reader names a list by it.
+QString labelledBy(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    for (const auto &[other, relation] : face->relations(QAccessible::Label))
+        return other->text(QAccessible::Name);
+    return QString();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Factory)
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+    static void windows()
+    {
+        QTest::addColumn<Factory>("make");
+        QTest::addColumn<QStringList>("tabOrder");
+        QTest::newRow("Форма1") << factory<MainWindow>()
+                                << QStringList{"Комбо1", "ПД", "Комманда1", "Комманда2", "Комманда3",
+                                               "Комманда4", "Текст3", "НР", "Комманда5"};
+        QTest::newRow("Форма5") << factory<FormPositionWindow>()
+                                << QStringList{"Комбо1", "Комбо2", "Комбо3", "Текст1", "Текст2"};
+        QTest::newRow("Форма4") << factory<UnspecifiedWindow>()
+                                << QStringList{"Комбо1", "Комбо2", "Комбо3", "Текст1"};
+        QTest::newRow("Форма3") << factory<AngleWindow>() << QStringList{"Комбо1", "Комбо2", "Текст1"};
+        QTest::newRow("Форма2") << factory<SymbolChart>() << QStringList{};
+        QTest::newRow("ФАвтор") << factory<AboutWindow>() << QStringList{"Текст1", "Текст2"};
+    }
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // Every control that takes the focus has a Russian name to be read out, and the
+    // Tab key alone walks the window's controls in their order, round to the first.
+    void namesAndTabOrder_data() { windows(); }
+    void namesAndTabOrder()
+    {
+        QFETCH(Factory, make);
+        QFETCH(QStringList, tabOrder);
+        std::unique_ptr<QWidget> window = make();
+        showAndWait(window.get());
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)
+                || qobject_cast<QComboBox *>(control->parentWidget()) || control->inherits("QScrollBar"))
+                continue;
+            const QString name = qobject_cast<QComboBox *>(control) ? labelledBy(control)
+                                                                     : accessible(control, QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+        }
+        if (tabOrder.isEmpty())
+            return;
+        QCOMPARE(QApplication::focusWidget()->objectName(), tabOrder.first());
+        QStringList visited;
+        for (int i = 0; i < tabOrder.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, tabOrder.mid(1) + tabOrder.mid(0, 1));
+    }
+
+    void namesOfResults()
+    {
+        MainWindow main;
+        QCOMPARE(labelledBy(child<QWidget>(&main, "НР")), QString("Номинальные размеры, мм"));
+        QCOMPARE(labelledBy(child<QWidget>(&main, "Комбо1")), QString("Квалитет"));
+        QCOMPARE(accessible(child<QWidget>(&main, "ВО"), QAccessible::Name), QString("Верхнее отклонение"));
+        QCOMPARE(accessible(child<QWidget>(&main, "НО"), QAccessible::Description), QString("в микрометрах"));
+
+        // The value's unit follows the degree: millimetres from degree 13 on.
+        FormPositionWindow form;
+        showAndWait(&form);
+        QWidget *value = child<QWidget>(&form, "Текст1");
+        QCOMPARE(accessible(value, QAccessible::Description), QString("в микрометрах"));
+        choose(child<QComboBox>(&form, "Комбо3"), "13");
+        QCOMPARE(accessible(value, QAccessible::Description), QString("в миллиметрах"));
+        choose(child<QComboBox>(&form, "Комбо3"), "12");
+        QCOMPARE(accessible(value, QAccessible::Description), QString("в микрометрах"));
+
+        SymbolChart chart;
+        QCOMPARE(accessible(child<QWidget>(&chart, "Изображение12"), QAccessible::Name),
+                 QString("1. Допуск радиального биения; 2. Допуск торцевого биения; "
+                         "3. Допуск биения в заданном направлении"));
+    }
+
+    // With the keyboard alone: the arrow keys choose in a list, and the choice counts.
+    void arrowKeysChoose()
+    {
+        AngleWindow angles;
+        showAndWait(&angles);
+        QComboBox *degree = child<QComboBox>(&angles, "Комбо2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), degree);
+        QTest::keyClick(degree, Qt::Key_Down);
+        QCOMPARE(degree->currentText(), QString("9"));
+        QCOMPARE(child<QLineEdit>(&angles, "Текст1")->text(), QString("6'"));
+    }
+
+    // Whatever the scale factor, every window keeps its size in twips and shows its
+    // captions whole; its picture has as many device pixels as the factor asks.
+    void captionsWholeAtThisScale_data() { windows(); }
+    void captionsWholeAtThisScale()
+    {
+        QFETCH(Factory, make);
+        std::unique_ptr<QWidget> window = make();
+        showAndWait(window.get());
+        const QSize logical = window->size();
+        QCOMPARE(window->minimumSize(), logical); // a fixed size in pixels of 15 twips
+        QCOMPARE(clippedCaptions(window.get()), QStringList());
+        const qreal factor = window->devicePixelRatioF();
+        const QImage picture = window->grab().toImage();
+        QCOMPARE(picture.size(), (QSizeF(logical) * factor).toSize());
+        qInfo("%s at scale %.2f: %dx%d", qPrintable(window->objectName()), factor, picture.width(), picture.height());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
