@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
+#include <QComboBox>
 #include <QTest>
 
 namespace {
@@ -18,6 +18,7 @@ void save(QWidget *window, const QDir &folder, const QString &file)
     const QString path = folder.filePath(file);
     if (!window->grab().save(path))
         qFatal("cannot write %s", qPrintable(path));
+    window->hide();
 }
 
 } // namespace
@@ -30,17 +31,29 @@ int main(int argc, char *argv[])
     if (!folder.exists() && !QDir().mkpath(folder.path()))
         qFatal("cannot create %s", qPrintable(folder.path()));
 
+    using merilon::test::choose;
+    auto combo = [](QWidget *window, const char *name) {
+        return merilon::test::child<QComboBox>(window, QString::fromUtf8(name));
+    };
+
     merilon::MainWindow main;
+    merilon::test::showAndWait(&main);
+    choose(combo(&main, "НР"), QStringLiteral("св. 18 до 24"));
+    choose(combo(&main, "ПД"), QStringLiteral("f"));
     save(&main, folder, QStringLiteral("main.png"));
     merilon::FormPositionWindow formPosition;
     save(&formPosition, folder, QStringLiteral("form_position.png"));
-    merilon::test::choose(formPosition.findChild<QComboBox *>(QStringLiteral("Комбо1")), QStringLiteral("плоскостности"));
+    choose(combo(&formPosition, "Комбо1"), QStringLiteral("плоскостности"));
     save(&formPosition, folder, QStringLiteral("form_position_short.png"));
     merilon::AngleWindow angles;
     save(&angles, folder, QStringLiteral("angles.png"));
     merilon::UnspecifiedWindow unspecified;
     save(&unspecified, folder, QStringLiteral("unspecified.png"));
     merilon::SymbolChart symbols;
+    merilon::test::showAndWait(&symbols);
+    QWidget *runOut = merilon::test::child<QWidget>(&symbols, QStringLiteral("Изображение12"));
+    QTest::mouseMove(&symbols, QPoint(2, 150));
+    QTest::mouseMove(runOut, runOut->rect().center());
     save(&symbols, folder, QStringLiteral("symbols.png"));
     merilon::AboutWindow about;
     save(&about, folder, QStringLiteral("about.png"));
