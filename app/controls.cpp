@@ -3,6 +3,8 @@
 
 #include "app/number_text.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -83,11 +85,18 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
+    // Only the widget's own background role: the controls inside a window or a frame
+    // keep their own colours.
+    QPalette::ColorRole role = QPalette::Window;
+    if (qobject_cast<QAbstractButton *>(widget))
+        role = QPalette::Button;
+    else if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)
+             || qobject_cast<QComboBox *>(widget))
+        role = QPalette::Base;
     QPalette p = widget->palette();
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        p.setColor(role, colour);
+    p.setColor(role, colour);
     widget->setPalette(p);
-    widget->setAutoFillBackground(true);
+    widget->setAutoFillBackground(role == QPalette::Window);
 }
 
 QIcon windowIcon()

@@ -35,6 +35,7 @@ QFont font(double points, bool bold, bool underline = false);
 QFont windowFont();
 
 void setTextColour(QWidget *widget, const QColor &colour);
+// Colours a window's or frame's background, a button's face, or a text box's field.
 void setBackground(QWidget *widget, const QColor &colour);
 
 // Makes `window` a parentless top-level window with a fixed single border, no

@@ -32,7 +32,6 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     button->setObjectName(name);
     button->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
     setBackground(button, colour);
-    button->setAutoFillBackground(false);
     return button;
 }
 

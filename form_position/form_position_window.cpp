@@ -155,11 +155,7 @@ void FormPositionWindow::buildControls()
 
 void FormPositionWindow::load()
 {
-    // Only the window's own background: its boxes and lists keep theirs.
-    QPalette p = palette();
-    p.setColor(QPalette::Window, cream);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackground(this, cream);
     setBackground(m_notes, cream);
 
     setComboText(m_type, QStringLiteral("радиального биения"));

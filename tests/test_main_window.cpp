@@ -133,6 +133,12 @@ private slots:
         QCOMPARE(m_grade->palette().color(QPalette::Text), QColor(128, 0, 0));
         QCOMPARE(m_letter->palette().color(QPalette::Text), QColor(0, 128, 0));
         QCOMPARE(m_upper->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+        // The result boxes and the lists keep the system's window colour in the yellow frame.
+        const QColor systemWindow = QApplication::palette().color(QPalette::Base);
+        for (QWidget *control : std::initializer_list<QWidget *>{m_upper, m_lower})
+            QCOMPARE(control->palette().color(QPalette::Window), systemWindow);
+        for (QWidget *control : std::initializer_list<QWidget *>{m_size, m_grade, m_letter})
+            QCOMPARE(control->palette().color(QPalette::Base), systemWindow);
     }
 
     void captionsWhole()
