@@ -9,18 +9,12 @@ namespace merilon::angles {
 
 QStringList intervalTexts()
 {
-    QStringList texts;
-    for (const AngleRow &row : angleRows)
-        texts.append(toQString(row.text));
-    return texts;
+    return listTexts(angleRows, &AngleRow::text);
 }
 
 QStringList degreeTexts()
 {
-    QStringList texts;
-    for (int degree = firstDegree; degree <= lastDegree; ++degree)
-        texts.append(numberText(degree));
-    return texts;
+    return numberTexts(firstDegree, lastDegree);
 }
 
 std::optional<std::u16string_view> angleTolerance(QStringView interval, double degree)

@@ -31,6 +31,14 @@ QString numberText(double value)
     return text;
 }
 
+QStringList numberTexts(int first, int last)
+{
+    QStringList items;
+    for (int n = first; n <= last; ++n)
+        items.append(numberText(n));
+    return items;
+}
+
 std::optional<double> parseNumber(QStringView text)
 {
     static const QRegularExpression shape(QStringLiteral("^[+-]?(\\d+(,\\d+)?|,\\d+)$"));

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -22,5 +24,18 @@ inline QString toQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The items of a list: a text taken from each row of a table, in table order.
+template <typename Rows, typename Text = std::identity>
+QStringList listTexts(const Rows &rows, Text text = {})
+{
+    QStringList items;
+    for (const auto &row : rows)
+        items.append(toQString(std::invoke(text, row)));
+    return items;
+}
+
+// The items of a list of whole numbers: "first" … "last".
+QStringList numberTexts(int first, int last);
 
 } // namespace merilon

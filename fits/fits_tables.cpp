@@ -98,18 +98,12 @@ Deviations cleared(Prompt prompt)
 
 QStringList sizeTexts()
 {
-    QStringList texts;
-    for (const SizeRow &row : sizeRows)
-        texts.append(toQString(row.text));
-    return texts;
+    return listTexts(sizeRows, &SizeRow::text);
 }
 
 QStringList gradeTexts()
 {
-    QStringList texts;
-    for (int grade = firstGrade; grade <= lastGrade; ++grade)
-        texts.append(QString::number(grade));
-    return texts;
+    return numberTexts(firstGrade, lastGrade);
 }
 
 QStringList lettersForGrade(int grade)

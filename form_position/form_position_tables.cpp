@@ -88,16 +88,6 @@ constexpr std::array<ValueRow, 12> coaxiality = {{
     {u"свыше 1600 до 2500", {10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000, 10000}},
 }};
 
-template <std::size_t N>
-QStringList toList(const std::array<std::u16string_view, N> &texts)
-{
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(N));
-    for (std::u16string_view text : texts)
-        list.append(toQString(text));
-    return list;
-}
-
 // Shared by the two lookups: `first` and `second` are the groups the lookup serves.
 std::optional<Shown> tolerance(int first, int second, int group, QStringView interval,
                                QStringView degreeText)
@@ -133,23 +123,17 @@ std::span<const ValueRow> table(int group)
 
 QStringList typeTexts()
 {
-    QStringList list;
-    for (const ToleranceType &type : toleranceTypes)
-        list.append(toQString(type.name));
-    return list;
+    return listTexts(toleranceTypes, &ToleranceType::name);
 }
 
 QStringList intervalTexts(int listKind)
 {
-    return listKind == lengthList ? toList(lengthIntervals) : toList(diameterIntervals);
+    return listKind == lengthList ? listTexts(lengthIntervals) : listTexts(diameterIntervals);
 }
 
 QStringList degreeTexts()
 {
-    QStringList list;
-    for (int degree = firstDegree; degree <= lastDegree; ++degree)
-        list.append(QString::number(degree));
-    return list;
+    return numberTexts(firstDegree, lastDegree);
 }
 
 const ToleranceType *findType(QStringView name)

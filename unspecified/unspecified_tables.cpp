@@ -131,44 +131,23 @@ std::span<const Row> tableOf(int tableGroup)
     }
 }
 
-template <std::size_t N>
-QStringList texts(const std::array<std::u16string_view, N> &list)
-{
-    QStringList result;
-    for (const std::u16string_view text : list)
-        result.append(toQString(text));
-    return result;
-}
-
-template <std::size_t N>
-QStringList intervalsOf(const std::array<Row, N> &rows)
-{
-    QStringList result;
-    for (const Row &row : rows)
-        result.append(toQString(row.interval));
-    return result;
-}
-
 } // namespace
 
 QStringList kindTexts()
 {
-    QStringList result;
-    for (const Kind &kind : kinds)
-        result.append(toQString(kind.name));
-    return result;
+    return listTexts(kinds, &Kind::name);
 }
 
 QStringList accuracyGroupTexts()
 {
-    return texts(accuracyGroups);
+    return listTexts(accuracyGroups);
 }
 
 QStringList intervalTexts(int listKind)
 {
     // The rows of the group 1 table are the length intervals, those of the shared
     // table the diameter intervals.
-    return listKind == lengthList ? intervalsOf(perpendicularityRows) : intervalsOf(axisRows);
+    return listKind == lengthList ? listTexts(perpendicularityRows, &Row::interval) : listTexts(axisRows, &Row::interval);
 }
 
 QString firstInterval(int listKind)
