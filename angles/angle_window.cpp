@@ -33,6 +33,10 @@ void AngleWindow::buildControls()
     addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Интервал длин, мм"), {240, 720, 2055, 255});
     addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1440, 1815, 255});
     addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск"), {240, 2040, 855, 255});
+    // The captions lie beneath the lists that they touch at the edge, so that every
+    // point of a list takes the mouse.
+    for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        caption->lower();
 
     m_result = new QLineEdit(this);
     m_result->setObjectName(QStringLiteral("Текст1"));

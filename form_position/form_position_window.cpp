@@ -120,6 +120,10 @@ void FormPositionWindow::buildControls()
                            QStringLiteral("Допуски формы и расположения поверхностей по ГОСТ 24643-81"),
                            {480, 120, 3735, 495}, Qt::AlignHCenter | Qt::AlignTop),
                   navy);
+    // The captions lie beneath the lists and the value box that they touch at the
+    // edge, so that every point of those takes the mouse.
+    for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        caption->lower();
 
     for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_value, m_notes})
         applyKeyFilter(field);

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// Мерилон as the memory check runs it under Valgrind (tools/memcheck.sh): started as
+// main() starts it, every window opened with its button on the main window, then
+// every window closed, the main window last, so that the program ends by itself.
+#include "app/controls.h"
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("merilon"));
+    merilon::ui::applyLook();
+    merilon::MainWindow mainWindow;
+    mainWindow.show();
+
+    // Steps a few hundred milliseconds apart, so that every window paints between them.
+    QTimer::singleShot(300, &mainWindow, [&mainWindow] {
+        for (const char16_t *name : {u"Комманда1", u"Комманда2", u"Комманда3", u"Комманда4", u"Комманда5"}) {
+            auto *button = mainWindow.findChild<QPushButton *>(QString::fromUtf16(name));
+            if (!button)
+                qFatal("the main window has no button %s", qPrintable(QString::fromUtf16(name)));
+            button->click();
+        }
+    });
+    QTimer::singleShot(900, &mainWindow, [&mainWindow] {
+        int open = 0;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != &mainWindow && window->isVisible()) {
+                ++open;
+                window->close();
+            }
+        }
+        if (open != 5)
+            qFatal("%d windows were open, not 5", open);
+        mainWindow.close();
+    });
+    return QApplication::exec();
+}
