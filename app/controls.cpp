@@ -12,11 +12,74 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <cmath>
 
 namespace merilon::ui {
+
+namespace {
+// Draws with an equal palette seen before, so that Fusion's pixmap cache (keyed by the
+// palette's cache key, new for every widget built afresh) finds its pictures again.
+class InternedPaletteStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        withInterned(o, [&](const QStyleOption *x) { QProxyStyle::drawPrimitive(e, x, p, w); });
+    }
+    void drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        withInterned(o, [&](const QStyleOption *x) { QProxyStyle::drawControl(e, x, p, w); });
+    }
+    void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
+                            const QWidget *w) const override
+    {
+        withInterned(o, [&](const QStyleOption *x) {
+            QProxyStyle::drawComplexControl(c, static_cast<const QStyleOptionComplex *>(x), p, w);
+        });
+    }
+
+private:
+    const QPalette &intern(const QPalette &p) const
+    {
+        for (const QPalette &known : m_known) {
+            if (known.cacheKey() == p.cacheKey() || known == p)
+                return known;
+        }
+        m_known.append(p);
+        return m_known.last();
+    }
+    template <typename Option, typename Draw>
+    static bool with(const QStyleOption *o, const QPalette &p, Draw &draw)
+    {
+        if (const auto *typed = qstyleoption_cast<const Option *>(o)) {
+            Option copy(*typed);
+            copy.palette = p;
+            draw(&copy);
+            return true;
+        }
+        return false;
+    }
+    template <typename Draw>
+    void withInterned(const QStyleOption *o, Draw draw) const
+    {
+        if (!o) {
+            draw(o);
+            return;
+        }
+        const QPalette &p = intern(o->palette);
+        if (p.cacheKey() == o->palette.cacheKey() || !(with<QStyleOptionComboBox>(o, p, draw)
+            || with<QStyleOptionButton>(o, p, draw) || with<QStyleOptionFrame>(o, p, draw)
+            || with<QStyleOptionSlider>(o, p, draw) || with<QStyleOptionGroupBox>(o, p, draw)))
+            draw(o);
+    }
+    mutable QList<QPalette> m_known;
+};
+} // namespace
 
 int px(int twips)
 {
@@ -54,7 +117,7 @@ void applyLook()
         family() = families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
     }
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+        QApplication::setStyle(new InternedPaletteStyle(fusion));
     QApplication::setFont(font(8, false));
 }
 
@@ -101,8 +164,11 @@ void setBackground(QWidget *widget, const QColor &colour)
 
 QIcon windowIcon()
 {
-    QIcon icon(QStringLiteral(":/images/icon.png"));
-    icon.addFile(QStringLiteral(":/images/icon_64.png"));
+    static const QIcon icon = [] {
+        QIcon i(QStringLiteral(":/images/icon.png"));
+        i.addFile(QStringLiteral(":/images/icon_64.png"));
+        return i;
+    }();
     return icon;
 }
 
@@ -185,10 +251,11 @@ void paintTiles(QWidget *window, const QLabel *tileSource)
     // The outer size bounds the loops; what lies past the client edge is clipped.
     const QSize outer = window->frameGeometry().size().expandedTo(window->size());
     QPainter painter(window);
-    for (int y = 0; y < outer.height(); y += h) {
-        for (int x = 0; x < outer.width(); x += w)
-            painter.drawPixmap(QRect(x, y, w, h), tile);
-    }
+    const QPixmap sized = tile.size() == QSize(w, h) ? tile : tile.scaled(w, h);
+    // Bands of at most 64 rows: Qt's raster engine hands any taller blit to its
+    // thread pool in pieces, which costs more than it saves at this size.
+    for (int y = 0; y < outer.height(); y += 64)
+        painter.drawTiledPixmap(QRect(0, y, outer.width(), std::min(64, outer.height() - y)), sized, QPoint(0, y % h));
 }
 
 namespace {

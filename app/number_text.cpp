@@ -3,11 +3,13 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 
 namespace merilon {
 
-QString numberText(double value)
+namespace {
+QString slowNumberText(double value)
 {
     if (!std::isfinite(value))
         return QString();
@@ -31,6 +33,53 @@ QString numberText(double value)
     return text;
 }
 
+} // namespace
+
+QString numberText(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0.0)
+        return QStringLiteral("0");
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char16_t digits[20];
+        char16_t *p = digits + 20;
+        qint64 n = static_cast<qint64>(std::fabs(value));
+        do {
+            *--p = char16_t(u'0' + n % 10);
+            n /= 10;
+        } while (n);
+        if (value < 0)
+            *--p = u'-';
+        return QString(reinterpret_cast<const QChar *>(p), digits + 20 - p);
+    }
+    char buf[40];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    if (ec == std::errc()) {
+        int digits = 0;
+        bool exponent = false;
+        bool leading = true;
+        for (const char *p = buf; p != end; ++p) {
+            if (*p == 'e') {
+                exponent = true;
+                break;
+            }
+            if (*p >= '0' && *p <= '9') {
+                leading = leading && *p == '0';
+                digits += leading ? 0 : 1;
+            }
+        }
+        if (!exponent && digits <= 15) {
+            QString text(end - buf, Qt::Uninitialized);
+            QChar *out = text.data();
+            for (const char *p = buf; p != end; ++p)
+                *out++ = QLatin1Char(*p == '.' ? ',' : *p);
+            return text;
+        }
+    }
+    return slowNumberText(value);
+}
+
 QStringList numberTexts(int first, int last)
 {
     QStringList items;
@@ -39,7 +88,8 @@ QStringList numberTexts(int first, int last)
     return items;
 }
 
-std::optional<double> parseNumber(QStringView text)
+namespace {
+std::optional<double> slowParseNumber(QStringView text)
 {
     static const QRegularExpression shape(QStringLiteral("^[+-]?(\\d+(,\\d+)?|,\\d+)$"));
     const QString trimmed = text.trimmed().toString();
@@ -52,6 +102,46 @@ std::optional<double> parseNumber(QStringView text)
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    char buf[64];
+    if (t.isEmpty())
+        return std::nullopt;
+    if (t.size() >= qsizetype(sizeof buf))
+        return slowParseNumber(text);
+    qsizetype i = 0;
+    int n = 0;
+    if (t[0] == u'+' || t[0] == u'-') {
+        if (t[0] == u'-')
+            buf[n++] = '-';
+        ++i;
+    }
+    int whole = 0, fraction = 0;
+    bool comma = false;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            buf[n++] = char(c);
+            (comma ? fraction : whole)++;
+        } else if (c == u',' && !comma) {
+            comma = true;
+            buf[n++] = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (comma ? fraction == 0 : whole == 0)
+        return std::nullopt;
+    double v = 0;
+    const auto [p, ec] = std::from_chars(buf, buf + n, v);
+    if (ec != std::errc() || p != buf + n)
+        return std::nullopt;
+    return v;
 }
 
 } // namespace merilon

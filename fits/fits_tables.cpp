@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace merilon::fits {
 
@@ -69,11 +70,21 @@ constexpr std::array<GradeLetters, gradeCount> gradeLetters = {{
 constexpr int kFirstGrade = 4; // the "k" column applies from grade 4 to 7
 constexpr int kLastGrade = 7;
 
+// Every shaft letter is a single character.
+template <std::size_t N>
+constexpr bool singleCharacters(const std::array<std::u16string_view, N> &letters)
+{
+    return std::all_of(letters.begin(), letters.end(), [](std::u16string_view l) { return l.size() == 1; });
+}
+static_assert(singleCharacters(upperLetters) && singleCharacters(lowerLetters));
+
 template <std::size_t N>
 int indexOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
 {
+    if (letter.size() != 1)
+        return -1;
     for (std::size_t i = 0; i < N; ++i) {
-        if (letter == QStringView(letters[i]))
+        if (letters[i].front() == letter.front().unicode())
             return static_cast<int>(i);
     }
     return -1;
@@ -106,7 +117,8 @@ QStringList gradeTexts()
     return numberTexts(firstGrade, lastGrade);
 }
 
-QStringList lettersForGrade(int grade)
+namespace {
+QStringList buildLetters(int grade)
 {
     for (const GradeLetters &entry : gradeLetters) {
         if (entry.grade != grade)
@@ -117,12 +129,32 @@ QStringList lettersForGrade(int grade)
     }
     return {};
 }
+} // namespace
+
+QStringList lettersForGrade(int grade)
+{
+    // Built once: a grade choice asks for its list every time.
+    static const std::array<QStringList, gradeCount> lists = [] {
+        std::array<QStringList, gradeCount> built;
+        for (int g = firstGrade; g <= lastGrade; ++g)
+            built[static_cast<std::size_t>(g - firstGrade)] = buildLetters(g);
+        return built;
+    }();
+    if (grade < firstGrade || grade > lastGrade)
+        return {};
+    return lists[static_cast<std::size_t>(grade - firstGrade)];
+}
 
 const SizeRow *findSize(QStringView size)
 {
-    const auto row = std::find_if(sizeRows.begin(), sizeRows.end(),
-                                  [size](const SizeRow &r) { return size == QStringView(r.text); });
-    return row == sizeRows.end() ? nullptr : &*row;
+    static const std::unordered_map<std::u16string_view, const SizeRow *> rows = [] {
+        std::unordered_map<std::u16string_view, const SizeRow *> byText;
+        for (const SizeRow &row : sizeRows)
+            byText.emplace(row.text, &row);
+        return byText;
+    }();
+    const auto found = rows.find(std::u16string_view(size.utf16(), static_cast<std::size_t>(size.size())));
+    return found == rows.end() ? nullptr : found->second;
 }
 
 std::optional<int> gradeOf(QStringView text)

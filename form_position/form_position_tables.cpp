@@ -128,7 +128,9 @@ QStringList typeTexts()
 
 QStringList intervalTexts(int listKind)
 {
-    return listKind == lengthList ? listTexts(lengthIntervals) : listTexts(diameterIntervals);
+    static const QStringList lengths = listTexts(lengthIntervals);
+    static const QStringList diameters = listTexts(diameterIntervals);
+    return listKind == lengthList ? lengths : diameters;
 }
 
 QStringList degreeTexts()

@@ -147,7 +147,9 @@ QStringList intervalTexts(int listKind)
 {
     // The rows of the group 1 table are the length intervals, those of the shared
     // table the diameter intervals.
-    return listKind == lengthList ? listTexts(perpendicularityRows, &Row::interval) : listTexts(axisRows, &Row::interval);
+    static const QStringList lengths = listTexts(perpendicularityRows, &Row::interval);
+    static const QStringList diameters = listTexts(axisRows, &Row::interval);
+    return listKind == lengthList ? lengths : diameters;
 }
 
 QString firstInterval(int listKind)
@@ -166,6 +168,10 @@ std::optional<Kind> kindOf(QStringView text)
 
 std::optional<QString> notes(int tableGroup)
 {
+    static const std::array<QString, 4> cached = {joinParagraphs(perpendicularityNotes), joinParagraphs(faceRunOutNotes),
+                                                  joinParagraphs(symmetryNotes), joinParagraphs(axisNotes)};
+    if (tableGroup >= 1 && tableGroup <= 4)
+        return cached[std::size_t(tableGroup - 1)];
     switch (tableGroup) {
     case 1:
         return joinParagraphs(perpendicularityNotes);
