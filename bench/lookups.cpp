@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// The table lookups and the deviation arithmetic, each with the inputs that cost it
+// most: the last row and the last column, so that every search runs to its end.
+#include "angles/angle_table.h"
+#include "fits/fits_tables.h"
+#include "form_position/form_position_tables.h"
+#include "unspecified/unspecified_tables.h"
+#include "app/number_text.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using merilon::toQString;
+namespace fits = merilon::fits;
+namespace fp = merilon::form_position;
+namespace un = merilon::unspecified;
+namespace angles = merilon::angles;
+
+// Each lookup takes the texts that a window reads from its controls: QStrings.
+const QString lastFitsSize = toQString(fits::sizeRows.back().text);
+const QString lastLength = toQString(fp::lengthIntervals.back());
+const QString lastDiameter = toQString(fp::diameterIntervals.back());
+const QString lastFaceRunOut = toQString(un::faceRunOutRows.back().interval);
+const QString lastAxis = toQString(un::axisRows.back().interval);
+const QString lastAngleInterval = toQString(angles::angleRows.back().text);
+
+template <typename Lookup>
+void registerLookup(const char *name, Lookup lookup)
+{
+    benchmark::RegisterBenchmark(name, [lookup](benchmark::State &state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(lookup());
+    })
+        ->MinTime(0.2)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
+const bool registered = [] {
+    registerLookup("lookup/fits::findSize", [] { return fits::findSize(lastFitsSize); });
+    registerLookup("lookup/fits::gradeOf", [] { return fits::gradeOf(u"17"); });
+    registerLookup("lookup/fits::standardTolerance", [] { return fits::standardTolerance(lastFitsSize, 17); });
+    registerLookup("lookup/fits::lettersForGrade", [] { return fits::lettersForGrade(7); });
+    registerLookup("lookup/fits::deviations/field",
+                   [] { return fits::deviations(lastFitsSize, u"17", u"z"); });
+    registerLookup("lookup/fits::deviations/basic_hole",
+                   [] { return fits::deviations(lastFitsSize, u"7", fits::basicHole); });
+    registerLookup("lookup/fits::deviations/no_size",
+                   [] { return fits::deviations(fits::sizeNotChosen, u"7", fits::basicHole); });
+    registerLookup("lookup/fits::promptText", [] { return fits::promptText(fits::Prompt::ChooseField); });
+
+    registerLookup("lookup/form_position::findType", [] { return fp::findType(u"цилиндричности"); });
+    registerLookup("lookup/form_position::degreeOf", [] { return fp::degreeOf(u"16"); });
+    registerLookup("lookup/form_position::tableValue", [] { return fp::tableValue(4, lastDiameter, 16); });
+    registerLookup("lookup/form_position::unitStep", [] { return fp::unitStep(10000, 16); });
+    registerLookup("lookup/form_position::lengthTolerance",
+                   [] { return fp::lengthTolerance(2, lastLength, u"16"); });
+    registerLookup("lookup/form_position::diameterTolerance",
+                   [] { return fp::diameterTolerance(4, lastDiameter, u"16"); });
+    registerLookup("lookup/form_position::intervalTexts", [] { return fp::intervalTexts(fp::lengthList); });
+
+    registerLookup("lookup/unspecified::kindOf", [] { return un::kindOf(u"торцевого биения"); });
+    registerLookup("lookup/unspecified::value", [] { return un::value(2, lastFaceRunOut, u"17"); });
+    registerLookup("lookup/unspecified::valueText", [] { return un::valueText(4, lastAxis, u"17"); });
+    registerLookup("lookup/unspecified::notes", [] { return un::notes(4); });
+    registerLookup("lookup/unspecified::firstInterval", [] { return un::firstInterval(un::lengthList); });
+    registerLookup("lookup/unspecified::intervalTexts", [] { return un::intervalTexts(un::lengthList); });
+
+    registerLookup("lookup/angles::angleTolerance", [] { return angles::angleTolerance(lastAngleInterval, 17); });
+    return true;
+}();
+
+} // namespace

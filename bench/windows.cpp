@@ -1,0 +1,725 @@
+// SPDX-License-Identifier: MIT
+// The windows' figures, each against a bare Qt window with the same widgets:
+// - one choice from a list handled end to end (the popup's item selection to the
+//   captions updated), for every list of every window that has lists;
+// - constructing and showing each window until its first paint;
+// - the program's start to its first painted main window, in a fresh process;
+// - the peak memory of a process with every window open.
+// The bare twin of a window is built from a description of the real one: the same
+// tree of widgets of the same kinds (label, picture, list, text box, frame, button),
+// with the same geometry, texts and list items, but none of the program's own
+// behaviour: no bundled font, colours, key filters, tiles or procedures.
+#include "angles/angle_table.h"
+#include "angles/angle_window.h"
+#include "app/about_window.h"
+#include "app/controls.h"
+#include "app/main_window.h"
+#include "app/messages.h"
+#include "app/number_text.h"
+#include "fits/fits_tables.h"
+#include "form_position/form_position_tables.h"
+#include "form_position/form_position_window.h"
+#include "symbols/symbol_chart.h"
+#include "unspecified/unspecified_tables.h"
+#include "unspecified/unspecified_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryFile>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace merilon::bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// ---------------------------------------------------------------------------------
+// The bare twin of a window.
+
+enum class Kind : qint32 { Plain, Label, Picture, List, TextBox, TextArea, Frame, Button };
+
+struct Control
+{
+    Kind kind = Kind::Plain;
+    QRect geometry;
+    bool hidden = false;
+    bool wordWrap = false;
+    QString text;
+    QStringList items;
+    QSize picture;
+    QList<Control> children;
+};
+
+struct Shape
+{
+    QString title;
+    qint32 flags = 0;
+    QSize size;
+    QList<Control> children;
+};
+
+QDataStream &operator<<(QDataStream &out, const Control &control)
+{
+    return out << qint32(control.kind) << control.geometry << control.hidden << control.wordWrap << control.text
+               << control.items << control.picture << control.children;
+}
+
+QDataStream &operator>>(QDataStream &in, Control &control)
+{
+    qint32 kind = 0;
+    in >> kind >> control.geometry >> control.hidden >> control.wordWrap >> control.text >> control.items
+        >> control.picture >> control.children;
+    control.kind = Kind(kind);
+    return in;
+}
+
+QDataStream &operator<<(QDataStream &out, const Shape &shape)
+{
+    return out << shape.title << shape.flags << shape.size << shape.children;
+}
+
+QDataStream &operator>>(QDataStream &in, Shape &shape)
+{
+    return in >> shape.title >> shape.flags >> shape.size >> shape.children;
+}
+
+QList<Control> describeChildren(const QWidget *parent)
+{
+    QList<Control> controls;
+    for (const QWidget *w : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        Control control;
+        control.geometry = w->geometry();
+        control.hidden = w->isHidden();
+        if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
+            control.kind = Kind::List;
+            control.text = combo->currentText();
+            for (int i = 0; i < combo->count(); ++i)
+                control.items.append(combo->itemText(i));
+        } else if (const auto *area = qobject_cast<const QPlainTextEdit *>(w)) {
+            control.kind = Kind::TextArea;
+            control.text = area->toPlainText();
+        } else if (const auto *box = qobject_cast<const QLineEdit *>(w)) {
+            control.kind = Kind::TextBox;
+            control.text = box->text();
+        } else if (const auto *frame = qobject_cast<const QGroupBox *>(w)) {
+            control.kind = Kind::Frame;
+            control.text = frame->title();
+            control.children = describeChildren(w);
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+            control.kind = Kind::Button;
+            control.text = button->text();
+        } else if (const auto *label = qobject_cast<const QLabel *>(w)) {
+            const QPixmap pixmap = label->pixmap();
+            control.kind = pixmap.isNull() ? Kind::Label : Kind::Picture;
+            control.text = label->text();
+            control.wordWrap = label->wordWrap();
+            control.picture = pixmap.size();
+        } else {
+            control.children = describeChildren(w);
+        }
+        controls.append(control);
+    }
+    return controls;
+}
+
+Shape describe(const QWidget *window)
+{
+    return {window->windowTitle(), qint32(window->windowFlags().toInt()), window->size(), describeChildren(window)};
+}
+
+void buildControls(QWidget *parent, const QList<Control> &controls)
+{
+    for (const Control &control : controls) {
+        QWidget *w = nullptr;
+        switch (control.kind) {
+        case Kind::Plain:
+            w = new QWidget(parent);
+            buildControls(w, control.children);
+            break;
+        case Kind::Label: {
+            auto *label = new QLabel(control.text, parent);
+            label->setWordWrap(control.wordWrap);
+            w = label;
+            break;
+        }
+        case Kind::Picture: {
+            auto *label = new QLabel(parent);
+            QPixmap pixmap(control.picture);
+            pixmap.fill(Qt::white);
+            label->setPixmap(pixmap);
+            w = label;
+            break;
+        }
+        case Kind::List: {
+            auto *combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->addItems(control.items);
+            combo->setEditText(control.text);
+            w = combo;
+            break;
+        }
+        case Kind::TextBox:
+            w = new QLineEdit(control.text, parent);
+            break;
+        case Kind::TextArea:
+            w = new QPlainTextEdit(control.text, parent);
+            break;
+        case Kind::Frame:
+            w = new QGroupBox(control.text, parent);
+            buildControls(w, control.children);
+            break;
+        case Kind::Button:
+            w = new QPushButton(control.text, parent);
+            break;
+        }
+        w->setGeometry(control.geometry);
+        if (control.hidden)
+            w->hide();
+    }
+}
+
+QWidget *buildTwin(const Shape &shape)
+{
+    auto *window = new QWidget(nullptr, Qt::WindowFlags::fromInt(shape.flags));
+    window->setWindowTitle(shape.title);
+    window->setFixedSize(shape.size);
+    buildControls(window, shape.children);
+    return window;
+}
+
+// ---------------------------------------------------------------------------------
+// Waiting for the first paint.
+
+class PaintWatch final : public QObject
+{
+public:
+    explicit PaintWatch(QWidget *window) : m_window(window) { window->installEventFilter(this); }
+    ~PaintWatch() override
+    {
+        if (m_window)
+            m_window->removeEventFilter(this);
+    }
+    bool painted() const { return m_painted; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    bool m_painted = false;
+};
+
+// Shows the windows and handles events until each has painted itself once; the
+// children paint in the same pass, after their window.
+void showAndPaint(const std::vector<QWidget *> &windows)
+{
+    std::vector<std::unique_ptr<PaintWatch>> watches;
+    for (QWidget *window : windows) {
+        watches.push_back(std::make_unique<PaintWatch>(window));
+        window->show();
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (!std::all_of(watches.begin(), watches.end(), [](const auto &w) { return w->painted(); })) {
+        QCoreApplication::processEvents();
+        if (timer.hasExpired(10000))
+            qFatal("a window was not painted within 10 s");
+    }
+}
+
+void showAndPaint(QWidget *window)
+{
+    showAndPaint(std::vector<QWidget *>{window});
+}
+
+// ---------------------------------------------------------------------------------
+// The windows.
+
+struct WindowKind
+{
+    const char *id;                 // in the benchmark names
+    std::function<QWidget *()> make; // constructs the window
+};
+
+const std::vector<WindowKind> &windowKinds()
+{
+    static const std::vector<WindowKind> kinds = {
+        {"main", [] { return new MainWindow; }},
+        {"form_position", [] { return new FormPositionWindow; }},
+        {"unspecified", [] { return new UnspecifiedWindow; }},
+        {"angles", [] { return new AngleWindow; }},
+        {"symbols", [] { return new SymbolChart; }},
+        {"about", [] { return new AboutWindow; }},
+    };
+    return kinds;
+}
+
+// The shapes of every window, in the order of windowKinds(), described once.
+const std::vector<Shape> &shapes()
+{
+    static const std::vector<Shape> all = [] {
+        std::vector<Shape> result;
+        for (const WindowKind &kind : windowKinds()) {
+            std::unique_ptr<QWidget> window(kind.make());
+            result.push_back(describe(window.get()));
+        }
+        return result;
+    }();
+    return all;
+}
+
+// ---------------------------------------------------------------------------------
+// One choice handled end to end.
+
+// What a click on a list item in the open popup does once the popup has closed: the
+// popup reports the item, the combo box makes it current and emits `activated`, and
+// the window's procedures run. The popup itself is not shown, so nothing is painted.
+void pick(QComboBox *combo, int index)
+{
+    QAbstractItemView *view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn(), view->rootIndex());
+    if (!QMetaObject::invokeMethod(view->parentWidget(), "itemSelected", Qt::DirectConnection,
+                                   Q_ARG(QModelIndex, item)))
+        qFatal("the popup of %s reports no item", qPrintable(combo->objectName()));
+}
+
+QString textOf(const QWidget *window, const QString &name)
+{
+    const QObject *control = window->findChild<QObject *>(name);
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    qFatal("no control %s", qPrintable(name));
+}
+
+// Whether a window shows what its tables say for the choices shown beside it.
+using Check = std::function<bool(const QWidget *)>;
+
+bool mainShowsTable(const QWidget *w)
+{
+    const fits::Deviations d = fits::deviations(textOf(w, QStringLiteral("НР")), textOf(w, QStringLiteral("Комбо1")),
+                                                textOf(w, QStringLiteral("ПД")));
+    return textOf(w, QStringLiteral("ВО")) == d.upper && textOf(w, QStringLiteral("НО")) == d.lower;
+}
+
+bool formPositionShowsTable(const QWidget *w)
+{
+    const form_position::ToleranceType *type = form_position::findType(textOf(w, QStringLiteral("Комбо1")));
+    if (!type)
+        return false;
+    const QString interval = textOf(w, QStringLiteral("Комбо2"));
+    const QString degree = textOf(w, QStringLiteral("Комбо3"));
+    const std::optional<form_position::Shown> shown =
+        type->listKind == form_position::lengthList
+            ? form_position::lengthTolerance(type->group, interval, degree)
+            : form_position::diameterTolerance(type->group, interval, degree);
+    return shown && textOf(w, QStringLiteral("Текст1")) == shown->value
+        && textOf(w, QStringLiteral("Метка6")) == shown->unit;
+}
+
+bool unspecifiedShowsTable(const QWidget *w)
+{
+    const std::optional<unspecified::Kind> kind = unspecified::kindOf(textOf(w, QStringLiteral("Комбо1")));
+    if (!kind)
+        return false;
+    const std::optional<QString> value = unspecified::valueText(kind->tableGroup, textOf(w, QStringLiteral("Комбо2")),
+                                                                textOf(w, QStringLiteral("Комбо3")));
+    return value && textOf(w, QStringLiteral("Текст1")) == *value;
+}
+
+bool anglesShowTable(const QWidget *w)
+{
+    const std::optional<double> degree = parseNumber(textOf(w, QStringLiteral("Комбо2")));
+    const auto cell = angles::angleTolerance(textOf(w, QStringLiteral("Комбо1")), degree.value_or(0));
+    return cell && textOf(w, QStringLiteral("Текст1")) == toQString(*cell);
+}
+
+struct ChoiceCase
+{
+    const char *name;
+    std::function<QWidget *()> make;
+    QString combo;
+    QStringList before; // chosen once first, in this order, from the named lists
+    QString first;      // the two items chosen in turn
+    QString second;
+    Check check;
+};
+
+QComboBox *comboOf(const QWidget *window, const QString &name)
+{
+    auto *combo = window->findChild<QComboBox *>(name);
+    if (!combo)
+        qFatal("no list %s", qPrintable(name));
+    return combo;
+}
+
+int indexOf(const QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        qFatal("%s has no item %s", qPrintable(combo->objectName()), qPrintable(text));
+    return index;
+}
+
+void runChoice(benchmark::State &state, const ChoiceCase &c)
+{
+    MessageCapture messages;
+    std::unique_ptr<QWidget> window(c.make());
+    showAndPaint(window.get());
+    for (int i = 0; i + 1 < c.before.size(); i += 2) {
+        QComboBox *combo = comboOf(window.get(), c.before[i]);
+        pick(combo, indexOf(combo, c.before[i + 1]));
+    }
+    QComboBox *combo = comboOf(window.get(), c.combo);
+    const int first = indexOf(combo, c.first);
+    const int second = indexOf(combo, c.second);
+    for (int index : {first, second}) {
+        pick(combo, index);
+        if (combo->currentText() != combo->itemText(index) || !c.check(window.get())) {
+            state.SkipWithError("the window does not show the table value for the choice");
+            return;
+        }
+    }
+    QCoreApplication::processEvents();
+
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        pick(combo, (n & 1) ? second : first);
+        // The window repaints now and then, outside the measured time, so that
+        // no queue of updates builds up.
+        if ((++n & 63) == 0) {
+            state.PauseTiming();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+    }
+    if (!c.check(window.get()))
+        state.SkipWithError("the window does not show the table value for the choice");
+    else if (!messages.messages.isEmpty())
+        state.SkipWithError("a choice raised a message");
+}
+
+std::vector<ChoiceCase> choiceCases()
+{
+    using fits::sizeRows;
+    const QString firstSize = toQString(sizeRows.front().text);
+    const QString lastSize = toQString(sizeRows.back().text);
+    const QString firstDiameter = toQString(form_position::diameterIntervals.front());
+    const QString lastDiameter = toQString(form_position::diameterIntervals.back());
+    const QString firstAngleInterval = toQString(angles::angleRows.front().text);
+    const QString lastAngleInterval = toQString(angles::angleRows.back().text);
+    const auto makeMain = [] { return new MainWindow; };
+    const auto makeFormPosition = [] { return new FormPositionWindow; };
+    const auto makeUnspecified = [] { return new UnspecifiedWindow; };
+    const auto makeAngles = [] { return new AngleWindow; };
+    const QStringList sizeChosen = {QStringLiteral("НР"), firstSize};
+    return {
+        {"choice/main/size", makeMain, QStringLiteral("НР"), {}, firstSize, lastSize, mainShowsTable},
+        {"choice/main/grade", makeMain, QStringLiteral("Комбо1"), sizeChosen, QStringLiteral("7"),
+         QStringLiteral("8"), mainShowsTable},
+        {"choice/main/field", makeMain, QStringLiteral("ПД"), sizeChosen, QStringLiteral("z"),
+         toQString(fits::basicHole), mainShowsTable},
+        {"choice/form_position/type", makeFormPosition, QStringLiteral("Комбо1"), {},
+         QStringLiteral("плоскостности"), QStringLiteral("радиального биения"), formPositionShowsTable},
+        {"choice/form_position/interval", makeFormPosition, QStringLiteral("Комбо2"), {}, firstDiameter,
+         lastDiameter, formPositionShowsTable},
+        {"choice/form_position/degree", makeFormPosition, QStringLiteral("Комбо3"), {}, QStringLiteral("7"),
+         QStringLiteral("16"), formPositionShowsTable},
+        {"choice/unspecified/kind", makeUnspecified, QStringLiteral("Комбо1"), {},
+         QStringLiteral("перпендикулярности"), QStringLiteral("радиального биения"), unspecifiedShowsTable},
+        {"choice/unspecified/interval", makeUnspecified, QStringLiteral("Комбо2"), {}, firstDiameter, lastDiameter,
+         unspecifiedShowsTable},
+        {"choice/unspecified/group", makeUnspecified, QStringLiteral("Комбо3"), {}, QStringLiteral("12"),
+         QStringLiteral("17"), unspecifiedShowsTable},
+        {"choice/angles/interval", makeAngles, QStringLiteral("Комбо1"), {}, firstAngleInterval, lastAngleInterval,
+         anglesShowTable},
+        {"choice/angles/degree", makeAngles, QStringLiteral("Комбо2"), {}, QStringLiteral("1"),
+         QStringLiteral("17"), anglesShowTable},
+    };
+}
+
+// ---------------------------------------------------------------------------------
+// Constructing and showing each window, beside its twin, in turns.
+
+void runShow(benchmark::State &state, std::size_t which)
+{
+    const WindowKind &kind = windowKinds()[which];
+    const Shape &shape = shapes()[which];
+    double windowSeconds = 0;
+    double bareSeconds = 0;
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        double own = 0;
+        double bare = 0;
+        // Which of the two goes first alternates, so that neither inherits the
+        // other's warm caches more often.
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool ownTurn = (turn == 0) == (n % 2 == 0);
+            const Clock::time_point start = Clock::now();
+            std::unique_ptr<QWidget> window(ownTurn ? kind.make() : buildTwin(shape));
+            showAndPaint(window.get());
+            (ownTurn ? own : bare) = secondsSince(start);
+        }
+        ++n;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.SetIterationTime(own);
+        windowSeconds += own;
+        bareSeconds += bare;
+    }
+    if (n == 0)
+        return;
+    state.counters["window_ms"] = 1e3 * windowSeconds / double(n);
+    state.counters["bare_ms"] = 1e3 * bareSeconds / double(n);
+    state.counters["ratio"] = windowSeconds / bareSeconds;
+}
+
+// ---------------------------------------------------------------------------------
+// Fresh processes: the program's start and the peak memory with every window open.
+
+// The file that hands the bare windows' shapes to the child processes.
+QString shapeFile()
+{
+    static QTemporaryFile file;
+    static const bool written = [] {
+        if (!file.open())
+            qFatal("cannot write a temporary file");
+        QDataStream out(&file);
+        out << qint32(shapes().size());
+        for (const Shape &shape : shapes())
+            out << shape;
+        file.flush();
+        return true;
+    }();
+    Q_UNUSED(written);
+    return file.fileName();
+}
+
+std::vector<Shape> readShapes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QDataStream in(&file);
+    qint32 count = 0;
+    in >> count;
+    std::vector<Shape> result(static_cast<std::size_t>(std::max(count, 0)));
+    for (Shape &shape : result)
+        in >> shape;
+    return result;
+}
+
+struct ChildResult
+{
+    double seconds = 0; // from the spawn to the child's first line
+    QByteArray line;
+};
+
+// Runs this program again as `--child MODE SHAPES` and reads its first line.
+ChildResult runChild(const char *mode)
+{
+    const QByteArray shapes = QFile::encodeName(shapeFile());
+    const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        qFatal("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+    std::vector<char *> args = {const_cast<char *>(self.constData()), const_cast<char *>("--child"),
+                                const_cast<char *>(mode), const_cast<char *>(shapes.constData()), nullptr};
+    ChildResult result;
+    const Clock::time_point start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, self.constData(), &actions, nullptr, args.data(), environ) != 0)
+        qFatal("cannot start %s", self.constData());
+    close(pipeEnds[1]);
+    char c = 0;
+    while (read(pipeEnds[0], &c, 1) == 1 && c != '\n')
+        result.line.append(c);
+    result.seconds = secondsSince(start);
+    close(pipeEnds[0]);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || result.line.isEmpty())
+        qFatal("the child process %s failed", mode);
+    return result;
+}
+
+void runStart(benchmark::State &state)
+{
+    std::vector<double> own;
+    std::vector<double> bare;
+    runChild("start-program"); // warms the page cache for both
+    runChild("start-bare");
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        const bool ownFirst = n++ % 2 == 0;
+        const double first = runChild(ownFirst ? "start-program" : "start-bare").seconds;
+        const double second = runChild(ownFirst ? "start-bare" : "start-program").seconds;
+        own.push_back(ownFirst ? first : second);
+        bare.push_back(ownFirst ? second : first);
+        state.SetIterationTime(own.back());
+    }
+    state.counters["window_ms"] = 1e3 * median(own);
+    state.counters["bare_ms"] = 1e3 * median(bare);
+    state.counters["ratio"] = median(own) / median(bare);
+}
+
+double mebibytes(const QByteArray &kib)
+{
+    return kib.toDouble() / 1024.0;
+}
+
+void runMemory(benchmark::State &state)
+{
+    std::vector<double> own;
+    std::vector<double> bare;
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        const bool ownFirst = n++ % 2 == 0;
+        const ChildResult first = runChild(ownFirst ? "memory-program" : "memory-bare");
+        const ChildResult second = runChild(ownFirst ? "memory-bare" : "memory-program");
+        own.push_back(mebibytes(ownFirst ? first.line : second.line));
+        bare.push_back(mebibytes(ownFirst ? second.line : first.line));
+        state.SetIterationTime(ownFirst ? first.seconds : second.seconds);
+    }
+    state.counters["window_MiB"] = median(own);
+    state.counters["bare_MiB"] = median(bare);
+    state.counters["extra_MiB"] = median(own) - median(bare);
+}
+
+// The peak resident memory of this process, in KiB.
+QByteArray peakKib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/status");
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first();
+    }
+    qFatal("no VmHWM in /proc/self/status");
+}
+
+void say(const QByteArray &line)
+{
+    const QByteArray text = line + '\n';
+    if (write(STDOUT_FILENO, text.constData(), static_cast<std::size_t>(text.size())) != text.size())
+        _exit(3);
+}
+
+const bool registered = [] {
+    for (const ChoiceCase &c : choiceCases()) {
+        benchmark::RegisterBenchmark(c.name, [c](benchmark::State &state) { runChoice(state, c); })
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+    for (std::size_t i = 0; i < windowKinds().size(); ++i) {
+        const std::string name = std::string("show/") + windowKinds()[i].id;
+        benchmark::RegisterBenchmark(name.c_str(), [i](benchmark::State &state) { runShow(state, i); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->MinTime(0.3)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+    benchmark::RegisterBenchmark("start/main", runStart)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(15);
+    benchmark::RegisterBenchmark("memory/all_windows", runMemory)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(7);
+    return true;
+}();
+
+} // namespace
+
+// The child processes: print one line and end at once, without tearing anything
+// down. "start-…" prints when the main window (or its twin) has first painted;
+// "memory-…" opens every window (or every twin) and prints the peak memory in KiB.
+int runChildProcess(int argc, char *argv[])
+{
+    const QByteArray mode = argv[2];
+    const QString shapesPath = QFile::decodeName(argv[3]);
+    QApplication app(argc, argv);
+    std::vector<QWidget *> windows;
+    if (mode.endsWith("-program")) {
+        // As main() starts the program.
+        QApplication::setApplicationName(QStringLiteral("merilon"));
+        ui::applyLook();
+        auto *main = new MainWindow;
+        if (mode == "memory-program") {
+            showAndPaint(main);
+            // The five buttons show the other windows, which paint below.
+            for (int i = 1; i <= 5; ++i)
+                main->findChild<QPushButton *>(QStringLiteral("Комманда%1").arg(i))->click();
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w != main && w->isVisible())
+                    windows.push_back(w);
+            }
+            if (windows.size() != 5)
+                qFatal("%zu other windows open, not 5", windows.size());
+        } else {
+            windows.push_back(main);
+        }
+    } else {
+        const std::vector<Shape> all = readShapes(shapesPath);
+        for (std::size_t i = 0; i < (mode == "memory-bare" ? all.size() : 1); ++i)
+            windows.push_back(buildTwin(all[i]));
+    }
+    showAndPaint(windows);
+    say(mode.startsWith("memory-") ? peakKib() : QByteArray("painted"));
+    _exit(0);
+}
+
+} // namespace merilon::bench
