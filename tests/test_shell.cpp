@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("half") << 12.5 << "12,5";
         QTest::newRow("negative half") << -12.5 << "-12,5";
         QTest::newRow("whole") << 7550.0 << "7550";
+        QTest::newRow("negative whole") << -2050.0 << "-2050";
+        QTest::newRow("15 whole digits") << 123456789012345.0 << "123456789012345";
         QTest::newRow("zero") << 0.0 << "0";
         QTest::newRow("negative zero") << -0.0 << "0";
         QTest::newRow("60 µm in mm") << 60.0 / 1000 << "0,06";
@@ -86,6 +88,10 @@ private slots:
         QTest::newRow("point") << "1.5" << false << 0.0;
         QTest::newRow("trailing letter") << "7a" << false << 0.0;
         QTest::newRow("group separator") << "1 000" << false << 0.0;
+        QTest::newRow("signs") << "+-1" << false << 0.0;
+        QTest::newRow("two commas") << "1,2,3" << false << 0.0;
+        QTest::newRow("sign alone") << "-" << false << 0.0;
+        QTest::newRow("Arabic-Indic digit") << QString::fromUtf16(u"\u0667") << false << 0.0;
     }
     void parseNumber()
     {
