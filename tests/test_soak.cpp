@@ -925,6 +925,8 @@ private:
         QWidget *field = nullptr;
         QWidget *target = nullptr;
         QPoint at;
+        QWidget *window = nullptr; // filled in by approach()
+        QPoint local;              // `at` in the window
     };
 
     std::optional<Spot> spotOf(const Action &a) const
@@ -947,17 +949,28 @@ private:
         return spot;
     }
 
+    // The pointer comes to the spot of a Click or Menu action, in its active window.
+    std::optional<Spot> approach(const Action &a)
+    {
+        std::optional<Spot> spot = spotOf(a);
+        if (!spot)
+            return std::nullopt;
+        spot->window = m_live[std::size_t(a.window)].window;
+        activate(spot->window);
+        spot->local = spot->target->mapTo(spot->window, spot->at);
+        if (a.window == About)
+            hover(About, spot->local);
+        return spot;
+    }
+
     // A left click into a field, through the window: the field takes the focus.
     void click(const Action &a)
     {
-        const std::optional<Spot> spot = spotOf(a);
+        const std::optional<Spot> spot = approach(a);
         if (!spot)
             return;
-        QWidget *window = m_live[std::size_t(a.window)].window;
-        activate(window);
-        const QPoint local = spot->target->mapTo(window, spot->at);
-        if (a.window == About)
-            hover(About, local); // the pointer comes to the click
+        QWidget *window = spot->window;
+        const QPoint local = spot->local;
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::LeftButton);
         const auto where = focused(QApplication::focusWidget());
@@ -972,14 +985,11 @@ private:
     // Escape closes it. A filtered field offers nothing that puts text in.
     void menu(const Action &a)
     {
-        const std::optional<Spot> spot = spotOf(a);
+        const std::optional<Spot> spot = approach(a);
         if (!spot)
             return;
-        QWidget *window = m_live[std::size_t(a.window)].window;
-        activate(window);
-        const QPoint local = spot->target->mapTo(window, spot->at);
-        if (a.window == About)
-            hover(About, local); // the pointer comes to the click
+        QWidget *window = spot->window;
+        const QPoint local = spot->local;
         const Keys keys = keysOf(a.window, spot->name);
         const QString before = textOf(spot->field);
         const bool selection = hasSelection(spot->field);
