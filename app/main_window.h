@@ -32,8 +32,6 @@
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace merilon {
 

@@ -220,7 +220,6 @@ private slots:
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QString>("lower");
         QTest::addColumn<Prompt>("prompt");
-        const auto none = Prompt::None;
         auto row = [](const char *name, const char *size, const char *grade, const char *letter, const char *upper,
                       const char *lower, Prompt prompt = Prompt::None) {
             QTest::newRow(name) << QString::fromUtf8(size) << QString::fromUtf8(grade) << QString::fromUtf8(letter)
@@ -258,7 +257,6 @@ private slots:
         QTest::newRow("grade 7,5") << "св. 3 до 6" << "7,5" << "Н" << true << "" << "" << Prompt::ChooseGrade;
         QTest::newRow("grade 18") << "св. 3 до 6" << "18" << "js" << true << "" << "" << Prompt::ChooseGrade;
         QTest::newRow("grade empty, no letter") << "св. 3 до 6" << "" << "" << true << "" << "" << Prompt::ChooseGrade;
-        Q_UNUSED(none);
     }
     void deviations()
     {
