@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Limits and fits of smooth joints up to 500 mm: standard tolerances IT5–IT17,
+// Limits and fits of smooth joints up to 500 mm: standard tolerances IT4–IT17,
 // fundamental deviations of the shafts, and the deviations of a tolerance field.
 // No widgets here: the main window reads its three texts and shows what this returns.
 #pragma once
@@ -33,6 +33,7 @@ inline constexpr std::array<std::u16string_view, 12> lowerLetters = {u"k", u"m",
 struct SizeRow
 {
     std::u16string_view text;
+    int it4;                                              // IT4, for the holes' Δ
     std::array<int, gradeCount> it;                       // IT5 … IT17
     std::array<int, upperLetters.size()> es;              // a … g
     std::array<double, lowerLetters.size()> ei;           // k (grades 5–7) … z; 0 = none
@@ -70,5 +71,19 @@ struct Deviations
 };
 
 Deviations deviations(QStringView size, QStringView grade, QStringView letter);
+
+// The upper and lower limit deviation of a field, in micrometres (a js or JS field
+// may end in a half).
+struct Limits
+{
+    double upper = 0;
+    double lower = 0;
+    bool operator==(const Limits &) const = default;
+};
+
+// The deviations that the main window shows for a letter in a row and a grade 5 … 17:
+// the basic hole "Н", "h", "js" or a shaft letter a … z. None for a text that is no
+// field, and for a t, v or y field that the standard does not define for the size.
+std::optional<Limits> fieldLimits(const SizeRow &row, int grade, QStringView letter);
 
 } // namespace merilon::fits

@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: MIT
+#include "fits/fit.h"
+
+#include "app/number_text.h"
+
+#include <algorithm>
+
+namespace merilon::fits {
+
+namespace {
+
+constexpr std::size_t rowCount = std::tuple_size_v<decltype(sizeRows)>;
+
+// The upper bound of each row in micrometres, read from its text ("… до 18").
+const std::array<int, rowCount> &upperBounds()
+{
+    static const std::array<int, rowCount> bounds = [] {
+        std::array<int, rowCount> built{};
+        for (std::size_t i = 0; i < rowCount; ++i) {
+            const QString text = toQString(sizeRows[i].text);
+            built[i] = text.mid(text.lastIndexOf(QLatin1Char(' ')) + 1).toInt() * 1000;
+        }
+        return built;
+    }();
+    return bounds;
+}
+
+bool isAsciiDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+NominalSize refused(QString error)
+{
+    return {0, nullptr, std::move(error)};
+}
+
+QString rangeError()
+{
+    return QStringLiteral("Размер вне диапазона: номинальный размер должен быть от 1 до 500 мм.");
+}
+
+double tolerance(const SizeRow &row, int grade)
+{
+    return grade == firstGrade - 1 ? row.it4 : row.it[static_cast<std::size_t>(grade - firstGrade)];
+}
+
+template <std::size_t N>
+int indexOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (QStringView(letters[i]) == letter)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QString fieldName(QStringView letter, int grade)
+{
+    return letter.toString() + QString::number(grade);
+}
+
+} // namespace
+
+NominalSize readSize(QStringView text)
+{
+    QStringView t = text.trimmed();
+    if (t.isEmpty())
+        return refused(QStringLiteral("Введите номинальный размер в миллиметрах: число от 1 до 500."));
+    bool negative = false;
+    if (t.front() == u'-' || t.front() == u'+') {
+        negative = t.front() == u'-';
+        t = t.mid(1);
+    }
+    const qsizetype separator = std::max(t.indexOf(u','), t.indexOf(u'.'));
+    QStringView whole = separator < 0 ? t : t.left(separator);
+    QStringView fraction = separator < 0 ? QStringView() : t.mid(separator + 1);
+    if ((whole.isEmpty() && fraction.isEmpty()) || (separator >= 0 && fraction.isEmpty())
+        || !isAsciiDigits(whole) || !isAsciiDigits(fraction))
+        return refused(QStringLiteral("Размер не число: введите миллиметры, например 25 или 25,4."));
+
+    while (!whole.isEmpty() && whole.front() == u'0')
+        whole = whole.mid(1);
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+    if (whole.size() > 3 || (negative && (!whole.isEmpty() || !fraction.isEmpty())))
+        return refused(rangeError());
+    const int millimetres = whole.isEmpty() ? 0 : whole.toInt();
+    int thousandths = 0;
+    for (qsizetype i = 0; i < 3; ++i)
+        thousandths = thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
+    const int micrometres = millimetres * 1000 + thousandths;
+    if (micrometres < smallestSize || micrometres > largestSize
+        || (fraction.size() > 3 && micrometres == largestSize))
+        return refused(rangeError());
+    if (fraction.size() > 3)
+        return refused(QStringLiteral("Размер задан точнее 0,001 мм: не больше трёх знаков после запятой."));
+    return {micrometres, rowOfSize(micrometres), QString()};
+}
+
+const SizeRow *rowOfSize(int micrometres)
+{
+    if (micrometres < smallestSize || micrometres > largestSize)
+        return nullptr;
+    const std::array<int, rowCount> &bounds = upperBounds();
+    const auto found = std::lower_bound(bounds.begin(), bounds.end(), micrometres);
+    return &sizeRows[static_cast<std::size_t>(found - bounds.begin())];
+}
+
+std::optional<Limits> shaftLimits(const SizeRow &row, int grade, QStringView letter)
+{
+    // The basic hole of the main window is no shaft.
+    if (letter == QStringView(basicHole))
+        return std::nullopt;
+    return fieldLimits(row, grade, letter);
+}
+
+// The holes follow the table of fundamental deviations of holes of ISO 286-1
+// (GOST 25346-89) and its notes, which derive them from the shafts' table:
+// - A … H: EI = −es of the same shaft letter; H: EI = 0. ES = EI + IT.
+// - JS: ±IT/2, exact (the note that allows rounding odd IT7 … IT11 down is not used).
+// - K, M, N up to IT8 and P … Z up to IT7: ES = −ei of the same shaft letter + Δ,
+//   Δ = IT(n) − IT(n−1) of the row (the Δ columns of the table); for K the shaft
+//   column of grades 4 to 7 applies up to IT8. Above those grades: K: ES = 0;
+//   M: ES = −ei; N: ES = 0; P … Z: ES = −ei.
+// - Sizes up to 3 mm: Δ = 0, and N above IT8 keeps ES = −4 (the table's own cell).
+// - The single cell the table sets apart: M6 over 250 up to 315 mm, ES = −9
+//   (not −11).
+// - T, V, Y exist only where the shafts t, v, y do.
+// EI = ES − IT for K … Z.
+std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView letter)
+{
+    if (grade < firstGrade || grade > lastGrade)
+        return std::nullopt;
+    const double it = tolerance(row, grade);
+    const int index = indexOf(holeLetters, letter);
+    if (index < 0)
+        return std::nullopt;
+    if (letter == u"H")
+        return Limits{it, 0};
+    if (letter == u"JS")
+        return Limits{it / 2, -it / 2};
+    const QString shaft = letter.toString().toLower();
+    if (const int i = indexOf(upperLetters, shaft); i >= 0) {
+        const double ei = -row.es[static_cast<std::size_t>(i)];
+        return Limits{ei + it, ei};
+    }
+
+    const int i = indexOf(lowerLetters, shaft);
+    const double shaftEi = row.ei[static_cast<std::size_t>(i)];
+    const bool upTo3mm = &row == &sizeRows.front();
+    const double delta = upTo3mm ? 0 : it - tolerance(row, grade - 1);
+    const QChar l = letter.front();
+    double es = 0;
+    if (l == u'K') {
+        es = grade <= 8 ? -shaftEi + delta : 0;
+    } else if (l == u'M') {
+        const bool m6Over250To315 = grade == 6 && (row.text == u"св. 250 до 280" || row.text == u"св. 280 до 315");
+        es = m6Over250To315 ? -9 : grade <= 8 ? -shaftEi + delta : -shaftEi;
+    } else if (l == u'N') {
+        es = grade <= 8 ? -shaftEi + delta : upTo3mm ? -shaftEi : 0;
+    } else {
+        if ((l == u'T' || l == u'V' || l == u'Y') && shaftEi == 0)
+            return std::nullopt;
+        es = grade <= 7 ? -shaftEi + delta : -shaftEi;
+    }
+    return Limits{es, es - it};
+}
+
+Fit makeFit(Limits hole, Limits shaft)
+{
+    Fit fit;
+    fit.hole = hole;
+    fit.shaft = shaft;
+    fit.holeTolerance = hole.upper - hole.lower;
+    fit.shaftTolerance = shaft.upper - shaft.lower;
+    if (hole.lower >= shaft.upper) {
+        fit.kind = FitKind::Clearance;
+        fit.maxClearance = hole.upper - shaft.lower;
+        fit.minClearance = hole.lower - shaft.upper;
+    } else if (shaft.lower >= hole.upper) {
+        fit.kind = FitKind::Interference;
+        fit.maxInterference = shaft.upper - hole.lower;
+        fit.minInterference = shaft.lower - hole.upper;
+    } else {
+        fit.kind = FitKind::Transition;
+        fit.maxClearance = hole.upper - shaft.lower;
+        fit.maxInterference = shaft.upper - hole.lower;
+    }
+    return fit;
+}
+
+QString limitSizeText(int nominal, double deviation)
+{
+    // Whole or half micrometres over 1000: the nearest double of an exact decimal of
+    // at most four places, which the shortest number text gives back digit for digit.
+    return numberText((nominal + deviation) / 1000);
+}
+
+QString signedText(double value)
+{
+    return value > 0 ? QLatin1Char('+') + numberText(value) : numberText(value);
+}
+
+FitTexts fitTexts(QStringView size, QStringView holeLetter, int holeGrade, QStringView shaftLetter,
+                  int shaftGrade)
+{
+    FitTexts texts;
+    const NominalSize nominal = readSize(size);
+    if (!nominal.row) {
+        texts.message = nominal.error;
+        return texts;
+    }
+    const SizeRow &row = *nominal.row;
+    texts.holeField = fieldName(holeLetter, holeGrade);
+    texts.shaftField = fieldName(shaftLetter, shaftGrade);
+    const std::optional<Limits> hole = holeLimits(row, holeGrade, holeLetter);
+    const std::optional<Limits> shaft = shaftLimits(row, shaftGrade, shaftLetter);
+    if (!hole || !shaft) {
+        texts.message = QStringLiteral("Поле %1 %2 для размеров %3 мм стандарт не устанавливает: уточните поле допуска.")
+                            .arg(hole ? QStringLiteral("вала") : QStringLiteral("отверстия"),
+                                 hole ? texts.shaftField : texts.holeField, toQString(row.text));
+        texts.holeField.clear();
+        texts.shaftField.clear();
+        return texts;
+    }
+    const Fit fit = makeFit(*hole, *shaft);
+    texts.fit = fit;
+    texts.holeUpper = numberText(hole->upper);
+    texts.holeLower = numberText(hole->lower);
+    texts.shaftUpper = numberText(shaft->upper);
+    texts.shaftLower = numberText(shaft->lower);
+    texts.holeMax = limitSizeText(nominal.micrometres, hole->upper);
+    texts.holeMin = limitSizeText(nominal.micrometres, hole->lower);
+    texts.shaftMax = limitSizeText(nominal.micrometres, shaft->upper);
+    texts.shaftMin = limitSizeText(nominal.micrometres, shaft->lower);
+    texts.holeTolerance = numberText(fit.holeTolerance);
+    texts.shaftTolerance = numberText(fit.shaftTolerance);
+
+    const QString diameter = QStringLiteral("Ø") + numberText(nominal.micrometres / 1000.0);
+    const QString fields = texts.holeField + QLatin1Char('/') + texts.shaftField;
+    QString figures;
+    switch (fit.kind) {
+    case FitKind::Clearance:
+        texts.maxClearance = numberText(fit.maxClearance);
+        texts.minClearance = numberText(fit.minClearance);
+        texts.kind = QStringLiteral("посадка с зазором");
+        figures = QStringLiteral("зазор наибольший %1 мкм, наименьший %2 мкм").arg(texts.maxClearance, texts.minClearance);
+        break;
+    case FitKind::Transition:
+        texts.maxClearance = numberText(fit.maxClearance);
+        texts.maxInterference = numberText(fit.maxInterference);
+        texts.kind = QStringLiteral("переходная посадка");
+        figures = QStringLiteral("зазор наибольший %1 мкм, натяг наибольший %2 мкм")
+                      .arg(texts.maxClearance, texts.maxInterference);
+        break;
+    case FitKind::Interference:
+        texts.maxInterference = numberText(fit.maxInterference);
+        texts.minInterference = numberText(fit.minInterference);
+        texts.kind = QStringLiteral("посадка с натягом");
+        figures = QStringLiteral("натяг наибольший %1 мкм, наименьший %2 мкм")
+                      .arg(texts.maxInterference, texts.minInterference);
+        break;
+    }
+    const bool basicHole = holeLetter == u"H";
+    const bool basicShaft = shaftLetter == u"h";
+    texts.system = basicHole && basicShaft ? QStringLiteral("в системе отверстия и в системе вала")
+                   : basicHole             ? QStringLiteral("в системе отверстия")
+                   : basicShaft            ? QStringLiteral("в системе вала")
+                                           : QStringLiteral("внесистемная");
+    texts.line = QStringLiteral("%1 %2: отверстие %3/%4 мкм, вал %5/%6 мкм, %7, %8")
+                     .arg(diameter, fields, signedText(hole->upper), signedText(hole->lower),
+                          signedText(shaft->upper), signedText(shaft->lower), figures, texts.kind);
+    texts.words = QStringLiteral("Схема посадки %1 %2: поле отверстия %3 от %4 до %5 мкм, поле вала %6 от %7 до "
+                                 "%8 мкм; %9: %10")
+                      .arg(diameter, fields, texts.holeField, signedText(hole->lower), signedText(hole->upper),
+                           texts.shaftField, signedText(shaft->lower), signedText(shaft->upper), texts.kind, figures);
+    return texts;
+}
+
+} // namespace merilon::fits

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: MIT
+// The holes A … Z cell by cell against the published tables, the rules they obey,
+// the nominal size read from its text, and the figures of a fit.
+#include "fits/fit.h"
+
+#include "app/number_text.h"
+
+#include <QTest>
+
+using namespace merilon::fits;
+using merilon::numberText;
+using merilon::toQString;
+
+namespace {
+
+const SizeRow &row(const QString &text)
+{
+    const SizeRow *r = findSize(text);
+    if (!r)
+        qFatal("no row %s", qPrintable(text));
+    return *r;
+}
+
+// "JS7" → "JS", 7.
+std::pair<QString, int> splitField(const QString &field)
+{
+    qsizetype digits = 0;
+    while (field.at(digits).isLetter())
+        ++digits;
+    return {field.left(digits), field.mid(digits).toInt()};
+}
+
+} // namespace
+
+class FitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void it4()
+    {
+        // ISO 286-1, IT4 of the 13 main steps.
+        const int expected[] = {3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 10, 10, 12, 12, 12, 14, 14, 14, 16, 16, 18, 18, 20, 20};
+        for (std::size_t i = 0; i < sizeRows.size(); ++i)
+            QCOMPARE(sizeRows[i].it4, expected[i]);
+    }
+
+    // Limit deviations of holes as ISO 286-2 (GOST 25347-82) lists them, taken from
+    // public transcriptions of its tables: the hole tables of a mould-base maker's
+    // technical reference (A … H, K, M, N, R in grades 6 to 13; S7 and U7), a handbook
+    // sheet of ISO hole limits 3 to 400 mm (E), the keyway widths of GOST 23360-78
+    // (N9, P9, JS9, D10), the corrigendum of ISO 286-2, and the notes of the table of fundamental deviations (M6 over
+    // 250 up to 315 mm, K7 and K8 over 18 up to 30 mm).
+    void holeFields_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<double>("lower");
+        const struct { const char *size; const char *field; double upper, lower; } cells[] = {
+            {"от 1 до 3", "A11", 330, 270},        {"от 1 до 3", "B11", 200, 140},      {"от 1 до 3", "C11", 120, 60},
+            {"св. 3 до 6", "D9", 60, 30},          {"св. 6 до 10", "D10", 98, 40},      {"св. 10 до 14", "F8", 43, 16},
+            {"св. 18 до 24", "G7", 28, 7},         {"св. 24 до 30", "F8", 53, 20},      {"св. 30 до 40", "A11", 470, 310},
+            {"св. 40 до 50", "A11", 480, 320},     {"св. 50 до 65", "B8", 236, 190},    {"св. 65 до 80", "C11", 340, 150},
+            {"св. 80 до 100", "A11", 600, 380},    {"св. 3 до 6", "E6", 28, 20},        {"св. 14 до 18", "E7", 50, 32},
+            {"св. 120 до 140", "E11", 335, 85},    {"св. 250 до 280", "E12", 630, 110}, {"св. 355 до 400", "E13", 1015, 125},
+            {"св. 3 до 6", "F6", 18, 10},          {"св. 30 до 40", "H9", 62, 0},       {"св. 450 до 500", "H13", 970, 0},
+            {"от 1 до 3", "JS9", 12.5, -12.5},     {"св. 18 до 24", "JS7", 10.5, -10.5}, {"св. 80 до 100", "JS8", 27, -27},
+            {"от 1 до 3", "K6", 0, -6},            {"от 1 до 3", "K7", 0, -10},         {"от 1 до 3", "K8", 0, -14},
+            {"от 1 до 3", "M6", -2, -8},           {"от 1 до 3", "M7", -2, -12},        {"от 1 до 3", "M8", -2, -16},
+            {"от 1 до 3", "N6", -4, -10},          {"от 1 до 3", "N7", -4, -14},        {"от 1 до 3", "N8", -4, -18},
+            {"от 1 до 3", "R7", -10, -20},         {"св. 3 до 6", "K7", 3, -9},         {"св. 3 до 6", "K8", 5, -13},
+            {"св. 3 до 6", "M6", -1, -9},          {"св. 3 до 6", "M8", 2, -16},        {"св. 3 до 6", "N6", -5, -13},
+            {"св. 3 до 6", "N8", -2, -20},         {"св. 3 до 6", "R7", -11, -23},      {"св. 6 до 10", "K6", 2, -7},
+            {"св. 6 до 10", "M6", -3, -12},        {"св. 6 до 10", "N7", -4, -19},      {"св. 6 до 10", "R7", -13, -28},
+            {"св. 10 до 14", "K8", 8, -19},        {"св. 10 до 14", "M8", 2, -25},      {"св. 10 до 14", "N6", -9, -20},
+            {"св. 14 до 18", "R7", -16, -34},      {"св. 24 до 30", "K6", 2, -11},      {"св. 18 до 24", "K7", 6, -15},
+            {"св. 24 до 30", "K8", 10, -23},       {"св. 24 до 30", "M7", 0, -21},      {"св. 24 до 30", "M8", 4, -29},
+            {"св. 24 до 30", "N8", -3, -36},       {"св. 24 до 30", "P7", -14, -35},    {"св. 40 до 50", "K7", 7, -18},
+            {"св. 40 до 50", "M6", -4, -20},       {"св. 40 до 50", "N7", -8, -33},     {"св. 40 до 50", "R7", -25, -50},
+            {"св. 65 до 80", "K8", 14, -32},       {"св. 65 до 80", "M8", 5, -41},      {"св. 65 до 80", "N6", -14, -33},
+            {"св. 65 до 80", "R7", -32, -62},      {"св. 100 до 120", "K6", 4, -18},    {"св. 100 до 120", "M7", 0, -35},
+            {"св. 100 до 120", "N8", -4, -58},     {"св. 100 до 120", "R7", -41, -76},  {"св. 160 до 180", "K7", 12, -28},
+            {"св. 160 до 180", "M8", 8, -55},      {"св. 160 до 180", "N6", -20, -45},  {"св. 160 до 180", "R7", -53, -93},
+            {"св. 225 до 250", "K8", 22, -50},     {"св. 225 до 250", "M6", -8, -37},   {"св. 225 до 250", "N7", -14, -60},
+            {"св. 225 до 250", "R7", -67, -113},   {"св. 250 до 280", "R7", -74, -126}, {"св. 250 до 280", "M6", -9, -41},
+            {"св. 280 до 315", "M6", -9, -41},     {"св. 280 до 315", "M7", 0, -52},    {"св. 315 до 355", "M6", -10, -46},
+            {"от 1 до 3", "S7", -14, -24},         {"от 1 до 3", "U7", -18, -28},       {"св. 3 до 6", "S7", -15, -27},
+            {"св. 3 до 6", "U7", -19, -31},        {"св. 18 до 24", "S7", -27, -48},    {"св. 18 до 24", "U7", -33, -54},
+            {"св. 24 до 30", "U7", -40, -61},      {"св. 30 до 40", "U7", -51, -76},    {"св. 50 до 65", "S7", -42, -72},
+            {"св. 50 до 65", "U7", -76, -106},     {"св. 280 до 315", "S7", -150, -202}, {"св. 280 до 315", "U7", -330, -382},
+            {"св. 355 до 400", "S7", -187, -244},  {"св. 355 до 400", "U7", -414, -471}, {"св. 450 до 500", "S7", -229, -292},
+            {"св. 450 до 500", "U7", -517, -580},  {"от 1 до 3", "N9", -4, -29},        {"св. 3 до 6", "N9", 0, -30},
+            {"св. 24 до 30", "N9", 0, -52},        {"от 1 до 3", "P9", -6, -31},        {"св. 6 до 10", "P9", -15, -51},
+            {"св. 24 до 30", "P9", -22, -74},      {"св. 24 до 30", "JS9", 26, -26},    {"от 1 до 3", "D10", 60, 20},
+            // Cells that Technical Corrigendum 1 (2006) of ISO 286-2 set right.
+            {"св. 315 до 355", "A13", 2090, 1200}, {"св. 100 до 120", "E8", 126, 72},   {"св. 18 до 24", "R10", -28, -112},
+        };
+        for (const auto &c : cells)
+            QTest::addRow("%s / %s", c.size, c.field) << QString::fromUtf8(c.size) << QString(c.field) << c.upper
+                                                      << c.lower;
+    }
+    void holeFields()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, field);
+        QFETCH(double, upper);
+        QFETCH(double, lower);
+        const auto [letter, grade] = splitField(field);
+        QCOMPARE(holeLimits(row(size), grade, letter), std::optional<Limits>(Limits{upper, lower}));
+    }
+
+    // Every hole and shaft field of every row and grade.
+    void everyField()
+    {
+        for (const SizeRow &r : sizeRows) {
+            const QByteArray name = toQString(r.text).toUtf8();
+            for (int g = firstGrade; g <= lastGrade; ++g) {
+                const double it = r.it[static_cast<std::size_t>(g - firstGrade)];
+                for (std::size_t l = 0; l < holeLetters.size(); ++l) {
+                    const QString hole = toQString(holeLetters[l]);
+                    const QString shaft = toQString(shaftLetters[l]);
+                    const std::optional<Limits> h = holeLimits(r, g, hole);
+                    const std::optional<Limits> s = shaftLimits(r, g, shaft);
+                    // T, V and Y exist exactly where t, v and y do.
+                    QVERIFY2(h.has_value() == s.has_value(), name + ' ' + hole.toUtf8());
+                    if (!h) {
+                        QVERIFY(hole == "T" || hole == "V" || hole == "Y");
+                        continue;
+                    }
+                    QCOMPARE(h->upper - h->lower, it);
+                    QCOMPARE(s->upper - s->lower, it);
+                    // A … H mirror a … h about the zero line.
+                    if (l <= 7)
+                        QCOMPARE(h->lower, -s->upper);
+                    if (hole == "JS")
+                        QCOMPARE(h->upper, -h->lower);
+                    // The shaft is what the main window shows, wherever it offers the letter.
+                    if (lettersForGrade(g).contains(shaft)) {
+                        const Deviations shown = deviations(toQString(r.text), QString::number(g), shaft);
+                        QCOMPARE(numberText(s->upper), shown.upper);
+                        QCOMPARE(numberText(s->lower), shown.lower);
+                    }
+                }
+            }
+        }
+        QVERIFY(!holeLimits(sizeRows[0], 7, u"h"));
+        QVERIFY(!holeLimits(sizeRows[0], 4, u"H"));
+        QVERIFY(!shaftLimits(sizeRows[0], 7, u"H"));
+        QVERIFY(!shaftLimits(sizeRows[0], 7, toQString(basicHole)));
+        // Letters that the main window does not offer in a grade.
+        QCOMPARE(shaftLimits(row("от 1 до 3"), 5, u"a"), std::optional<Limits>(Limits{-270, -274}));
+        QCOMPARE(shaftLimits(row("св. 18 до 24"), 8, u"k"), std::optional<Limits>(Limits{33, 0}));
+        QCOMPARE(shaftLimits(row("св. 18 до 24"), 9, u"y"), std::optional<Limits>(Limits{115, 63}));
+    }
+
+    void readSize_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("micrometres");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("error"); // the first word of the message
+        auto ok = [](const char *text, int um, const char *r) {
+            QTest::addRow("%s", text) << QString::fromUtf8(text) << um << QString::fromUtf8(r) << QString();
+        };
+        auto bad = [](const char *name, const QString &text, const char *error) {
+            QTest::newRow(name) << text << 0 << QString() << QString::fromUtf8(error);
+        };
+        ok("25", 25000, "св. 24 до 30");
+        ok(" 25,4 ", 25400, "св. 24 до 30");
+        ok("25.4", 25400, "св. 24 до 30");
+        ok("18", 18000, "св. 14 до 18");
+        ok("18,001", 18001, "св. 18 до 24");
+        ok("1", 1000, "от 1 до 3");
+        ok("3", 3000, "от 1 до 3");
+        ok("3,001", 3001, "св. 3 до 6");
+        ok("500", 500000, "св. 450 до 500");
+        ok("499,999", 499999, "св. 450 до 500");
+        ok("007,50", 7500, "св. 6 до 10");
+        ok("25,0000", 25000, "св. 24 до 30");
+        bad("empty", "", "Введите");
+        bad("spaces", "   ", "Введите");
+        bad("0", "0", "Размер вне");
+        bad("-5", "-5", "Размер вне");
+        bad("0,999", "0,999", "Размер вне");
+        bad("500,001", "500,001", "Размер вне");
+        bad("500,0001", "500,0001", "Размер вне");
+        bad("long number", QString(5000, QLatin1Char('9')), "Размер вне");
+        bad("25,0001", "25,0001", "Размер задан");
+        bad("abc", "abc", "Размер не");
+        bad("2 5", "2 5", "Размер не");
+        bad("1e2", "1e2", "Размер не");
+        bad("comma", ",", "Размер не");
+        bad("25,", "25,", "Размер не");
+        bad("1,2,3", "1,2,3", "Размер не");
+        bad("long text", QString(5000, QLatin1Char('x')), "Размер не");
+    }
+    void readSize()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, micrometres);
+        QFETCH(QString, row);
+        QFETCH(QString, error);
+        const NominalSize size = merilon::fits::readSize(text);
+        QCOMPARE(size.micrometres, micrometres);
+        QCOMPARE(size.row ? toQString(size.row->text) : QString(), row);
+        QVERIFY2(size.error.startsWith(error) && size.error.isEmpty() == error.isEmpty(), qPrintable(size.error));
+    }
+
+    void fits_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("fit");
+        // ES EI es ei Dmax Dmin dmax dmin TD Td Smax Smin Nmax Nmin kind system
+        QTest::addColumn<QString>("expected");
+        auto add = [](const char *size, const char *fit, const char *expected) {
+            QTest::addRow("%s %s", size, fit) << QString::fromUtf8(size) << QString(fit) << QString::fromUtf8(expected);
+        };
+        add("25", "H7/f6", "21|0|-20|-33|25,021|25|24,98|24,967|21|13|54|20|||посадка с зазором|в системе отверстия");
+        add("25", "K7/h6", "6|-15|0|-13|25,006|24,985|25|24,987|21|13|19||15||переходная посадка|в системе вала");
+        add("25", "H7/s6", "21|0|48|35|25,021|25|25,048|25,035|21|13|||48|14|посадка с натягом|в системе отверстия");
+        add("18", "JS7/js6", "9|-9|5,5|-5,5|18,009|17,991|18,0055|17,9945|18|11|14,5||14,5||переходная посадка|"
+                             "внесистемная");
+        add("1", "H7/h6", "10|0|0|-6|1,01|1|1|0,994|10|6|16|0|||посадка с зазором|"
+                          "в системе отверстия и в системе вала");
+        add("25,4", "F8/h7", "53|20|0|-21|25,453|25,42|25,4|25,379|33|21|74|20|||посадка с зазором|в системе вала");
+        add("500", "U7/h6", "-517|-580|0|-40|499,483|499,42|500|499,96|63|40|||580|477|посадка с натягом|"
+                            "в системе вала");
+        add("20", "JS5/js5", "4,5|-4,5|4,5|-4,5|20,0045|19,9955|20,0045|19,9955|9|9|9||9||переходная посадка|"
+                             "внесистемная");
+    }
+    void fits()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, fit);
+        QFETCH(QString, expected);
+        const auto [hole, holeGrade] = splitField(fit.section('/', 0, 0));
+        const auto [shaft, shaftGrade] = splitField(fit.section('/', 1, 1));
+        const FitTexts t = fitTexts(size, hole, holeGrade, shaft, shaftGrade);
+        QCOMPARE(t.message, QString());
+        const QStringList shown = {t.holeUpper, t.holeLower, t.shaftUpper, t.shaftLower, t.holeMax, t.holeMin,
+                                   t.shaftMax, t.shaftMin, t.holeTolerance, t.shaftTolerance, t.maxClearance,
+                                   t.minClearance, t.maxInterference, t.minInterference, t.kind, t.system};
+        QCOMPARE(shown.join('|'), expected);
+        QCOMPARE(t.holeField + '/' + t.shaftField, fit);
+    }
+
+    void fitLineAndMessages()
+    {
+        QCOMPARE(fitTexts(u"25", u"H", 7, u"f", 6).line,
+                 QString("Ø25 H7/f6: отверстие +21/0 мкм, вал -20/-33 мкм, зазор наибольший 54 мкм, "
+                         "наименьший 20 мкм, посадка с зазором"));
+        QCOMPARE(fitTexts(u"25,4", u"K", 7, u"h", 6).line,
+                 QString("Ø25,4 K7/h6: отверстие +6/-15 мкм, вал 0/-13 мкм, зазор наибольший 19 мкм, "
+                         "натяг наибольший 15 мкм, переходная посадка"));
+        QVERIFY(fitTexts(u"25", u"H", 7, u"f", 6).words.contains("поле отверстия H7 от 0 до +21 мкм"));
+        // A field the standard does not define: a message and nothing else.
+        for (const auto &[hole, shaft, words] :
+             {std::tuple{u"T", u"h", "отверстия T7"}, std::tuple{u"H", u"t", "вала t7"}, std::tuple{u"Y", u"y", "отверстия Y7"}}) {
+            const FitTexts t = fitTexts(u"18", hole, 7, shaft, 7);
+            QVERIFY2(t.message.contains(QString::fromUtf8(words)) && t.message.contains("св. 14 до 18"),
+                     qPrintable(t.message));
+            QVERIFY(!t.fit && t.holeUpper.isEmpty() && t.kind.isEmpty() && t.line.isEmpty() && t.holeField.isEmpty());
+        }
+        const FitTexts bad = fitTexts(u"abc", u"H", 7, u"f", 7);
+        QVERIFY(!bad.message.isEmpty() && !bad.fit && bad.shaftLower.isEmpty() && bad.line.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(FitTest)
+#include "test_fit.moc"
