@@ -12,6 +12,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 namespace merilon {
 
@@ -114,6 +118,7 @@ void MainWindow::buildControls()
                                      {3480, 2400, 2175, 855}, lightGreen);
 
     auto *advert = new QPlainTextEdit(this);
+    m_advert = advert;
     advert->setObjectName(QStringLiteral("Текст3"));
     advert->setGeometry(rectTwips(240, 3360, 5415, 1455));
     advert->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -123,12 +128,22 @@ void MainWindow::buildControls()
     advert->setTabChangesFocus(true);
     setBackground(advert, QColor(224, 224, 224));
     setTextColour(advert, maroon);
-    advert->setPlainText(QStringLiteral(
-        "Того же автора: справочник по метрическим резьбам.\n"
-        "Шаги, диаметры и допуски резьбы в одном окне: выберите размер из списка "
-        "и сразу прочитайте ответ. Всё нужное встроено в программу, "
-        "интернет и установка не нужны."));
-    advert->setToolTip(QStringLiteral("Ещё один справочник того же автора"));
+    // The first line is a link to the fit window: a click on it, or Enter in the box.
+    QTextCursor cursor(advert->document());
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("#fits"));
+    link.setFontUnderline(true);
+    link.setForeground(navy);
+    cursor.insertText(QStringLiteral("Посадки — открыть окно"), link);
+    cursor.insertText(QStringLiteral("\nОтверстие и вал вместе: отклонения и предельные размеры обоих полей, "
+                                     "зазоры или натяги, характер посадки и её схема. Размер вводится "
+                                     "с клавиатуры, поля выбираются из списков."),
+                      QTextCharFormat());
+    advert->setToolTip(QStringLiteral("Посадки: щёлкните первую строку или нажмите Enter, чтобы открыть окно"));
+    advert->installEventFilter(this);
+    advert->viewport()->installEventFilter(this);
+    advert->viewport()->setMouseTracking(true);
 
     m_tile = addTileSource(this, QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
 
@@ -191,6 +206,27 @@ void MainWindow::AA()
     }
     if (result.prompt != fits::Prompt::None)
         inform(this, toQString(fits::promptTitle), fits::promptText(result.prompt));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_advert && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_fits.show();
+            return true;
+        }
+    } else if (watched == m_advert->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            m_advert->viewport()->setCursor(m_advert->anchorAt(at).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && !m_advert->anchorAt(mouse->position().toPoint()).isEmpty())
+                m_fits.show();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

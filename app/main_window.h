@@ -27,11 +27,13 @@
 #include "unspecified/unspecified_window.h"
 #include "form_position/form_position_window.h"
 #include "angles/angle_window.h"
+#include "fits_window/fit_window.h"
 
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 
 namespace merilon {
 
@@ -43,6 +45,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -58,11 +61,13 @@ private:
     QLabel *m_upper = nullptr;     // ВО
     QLabel *m_lower = nullptr;     // НО
     QLabel *m_tile = nullptr;      // Picture1
+    QPlainTextEdit *m_advert = nullptr; // Текст3
     WindowSlot<SymbolChart> m_symbols;
     WindowSlot<AboutWindow> m_about;
     WindowSlot<UnspecifiedWindow> m_unspecified;
     WindowSlot<FormPositionWindow> m_formPosition;
     WindowSlot<AngleWindow> m_angles;
+    WindowSlot<FitWindow> m_fits;
 };
 
 } // namespace merilon

@@ -61,8 +61,9 @@ void chooseIndex(QComboBox *combo, int index)
         qFatal("the popup of %s did not open", qPrintable(combo->objectName()));
     const QModelIndex item = view->model()->index(index, combo->modelColumn(), view->rootIndex());
     view->scrollTo(item);
-    const QPoint target = view->visualRect(item).center();
     QWidget *viewport = view->viewport();
+    // The part of the item that the popup shows: a narrow popup may show its items cut.
+    const QPoint target = view->visualRect(item).intersected(viewport->rect()).center();
     // A move well away from the opening click, so that the popup takes the release.
     QTest::mouseMove(viewport, QPoint(target.x(), viewport->height() - 1));
     QTest::mouseMove(viewport, target);

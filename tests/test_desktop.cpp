@@ -7,6 +7,7 @@
 #include "angles/angle_window.h"
 #include "form_position/form_position_window.h"
 #include "gui_test.h"
+#include "fits_window/fit_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_window.h"
 
@@ -68,6 +69,9 @@ class DesktopTest : public QObject
         QTest::newRow("Форма3") << factory<AngleWindow>() << QStringList{"Комбо1", "Комбо2", "Текст1"};
         QTest::newRow("Форма2") << factory<SymbolChart>() << QStringList{};
         QTest::newRow("ФАвтор") << factory<AboutWindow>() << QStringList{"Текст1", "Текст2"};
+        QTest::newRow("ФПосадки") << factory<FitWindow>()
+                                  << QStringList{"Размер", "ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет",
+                                                 "Копировать"};
     }
 
 private slots:

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -55,6 +56,10 @@ int main(int argc, char *argv[])
     QTest::mouseMove(&symbols, QPoint(2, 150));
     QTest::mouseMove(runOut, runOut->rect().center());
     save(&symbols, folder, QStringLiteral("symbols.png"));
+    merilon::FitWindow fits;
+    merilon::test::showAndWait(&fits);
+    choose(combo(&fits, "ВалКвалитет"), QStringLiteral("6"));
+    save(&fits, folder, QStringLiteral("fits.png"));
     merilon::AboutWindow about;
     save(&about, folder, QStringLiteral("about.png"));
     return 0;

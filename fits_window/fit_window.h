@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// The fit window `ФПосадки`: a typed nominal size, a hole field and a shaft field
+// give both fields' deviations and limit sizes, the clearances or interferences,
+// the kind and the system of the fit, and a picture of the two zones.
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace merilon {
+
+class FitScheme;
+
+class FitWindow final : public QWidget
+{
+public:
+    explicit FitWindow(QWidget *parent = nullptr);
+    ~FitWindow() override;
+
+    // The whole fit in one line, as the copy puts it on the clipboard; empty without a fit.
+    QString fitLine() const { return m_line; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void load();
+    // Reads the five inputs and shows the fit, or the message and nothing else.
+    void recompute();
+    void copyFit();
+
+    QLineEdit *m_size = nullptr;        // Размер
+    QComboBox *m_holeLetter = nullptr;  // ОтвБуква
+    QComboBox *m_holeGrade = nullptr;   // ОтвКвалитет
+    QComboBox *m_shaftLetter = nullptr; // ВалБуква
+    QComboBox *m_shaftGrade = nullptr;  // ВалКвалитет
+    FitScheme *m_scheme = nullptr;      // Схема
+    QLabel *m_message = nullptr;        // Сообщение
+    QList<QLineEdit *> m_results;       // ES … Система, in the order of their table
+    QString m_line;
+};
+
+} // namespace merilon
