@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The soak: seeded random sequences of what a user does across all six windows —
+// The soak: seeded random sequences of what a user does across all seven windows —
 // list choices through the real popups, keys and pastes into the focused field,
 // the pointer over the symbol chart, drags of the About window with any button,
-// its exit picture, the main window's buttons, closing and reopening in any order.
+// its exit picture, the main window's buttons and its link to the fit window,
+// closing and reopening in any order.
 // After every action each open window must show exactly what its tables give for
 // the choices shown beside the values (an oracle below, built on the table
 // libraries), or, after an edit that is no choice, what it showed before.
@@ -21,7 +22,9 @@
 #include "app/main_window.h"
 #include "app/messages.h"
 #include "app/number_text.h"
+#include "fits/fit.h"
 #include "fits/fits_tables.h"
+#include "fits_window/fit_window.h"
 #include "form_position/form_position_tables.h"
 #include "symbols/symbol_texts.h"
 #include "tests/gui_test.h"
@@ -35,6 +38,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -63,7 +67,7 @@ namespace {
 // ---------------------------------------------------------------------------------
 // The windows and their controls as the soak sees them
 
-enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, About, WindowCount };
+enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, About, WindowCount };
 
 // How a text control takes keys: through the key filter (only Backspace and Delete
 // change it), not at all, or freely; or it is a caption no key reaches.
@@ -78,7 +82,7 @@ struct Control
 struct WindowFacts
 {
     QString name;
-    QString button;              // on the main window; empty for the main window
+    QString button;              // on the main window; empty for the main window and the fit window
     QList<Control> texts;        // every control whose text the soak checks
     QStringList combos;          // the lists, as the actions number them
     QStringList fields;          // where a click puts the cursor
@@ -111,6 +115,16 @@ const std::array<WindowFacts, WindowCount> &facts()
          {u"Комбо1"_s, u"Комбо2"_s},
          {u"Комбо1"_s, u"Комбо2"_s, u"Текст1"_s}},
         {u"Форма2"_s, u"Комманда4"_s, {{u"Метка2"_s, Keys::None}, {u"Метка3"_s, Keys::None}}, {}, {}},
+        {u"ФПосадки"_s,
+         QString(), // opened by the link on the first line of the main window's Текст3
+         {{u"Размер"_s, Keys::Free}, {u"ES"_s, Keys::ReadOnly}, {u"EI"_s, Keys::ReadOnly}, {u"es"_s, Keys::ReadOnly},
+          {u"ei"_s, Keys::ReadOnly}, {u"Dmax"_s, Keys::ReadOnly}, {u"Dmin"_s, Keys::ReadOnly},
+          {u"dmax"_s, Keys::ReadOnly}, {u"dmin"_s, Keys::ReadOnly}, {u"TD"_s, Keys::ReadOnly},
+          {u"Td"_s, Keys::ReadOnly}, {u"Smax"_s, Keys::ReadOnly}, {u"Smin"_s, Keys::ReadOnly},
+          {u"Nmax"_s, Keys::ReadOnly}, {u"Nmin"_s, Keys::ReadOnly}, {u"Характер"_s, Keys::ReadOnly},
+          {u"Система"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
+         {u"ОтвБуква"_s, u"ОтвКвалитет"_s, u"ВалБуква"_s, u"ВалКвалитет"_s},
+         {u"Размер"_s, u"ES"_s, u"Smax"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
@@ -132,7 +146,7 @@ QString textOf(const QWidget *control)
 bool hasSelection(const QWidget *control)
 {
     if (auto *combo = qobject_cast<const QComboBox *>(control))
-        return combo->lineEdit()->hasSelectedText();
+        return combo->lineEdit() && combo->lineEdit()->hasSelectedText();
     if (auto *line = qobject_cast<const QLineEdit *>(control))
         return line->hasSelectedText();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
@@ -299,6 +313,8 @@ QString describe(const Action &a)
             travels.join(u' '));
     }
     case Do::Open:
+        if (info.button.isEmpty())
+            return u"Форма1: the link to %1 in Текст3"_s.arg(info.name);
         return u"Форма1: click %1 (%2)"_s.arg(info.button, info.name);
     case Do::Close:
         return u"close %1"_s.arg(info.name);
@@ -745,6 +761,14 @@ private:
         case Symbols:
             e.text = {{u"Метка2"_s, QString()}, {u"Метка3"_s, toQString(symbols::idleName)}};
             break;
+        case Fits:
+            e.items = {{u"ОтвБуква"_s, listTexts(fits::holeLetters)}, {u"ОтвКвалитет"_s, fits::gradeTexts()},
+                       {u"ВалБуква"_s, listTexts(fits::shaftLetters)}, {u"ВалКвалитет"_s, fits::gradeTexts()}};
+            e.text = {{u"Размер"_s, u"25"_s}, {u"ОтвБуква"_s, u"H"_s}, {u"ОтвКвалитет"_s, u"7"_s},
+                      {u"ВалБуква"_s, u"f"_s}, {u"ВалКвалитет"_s, u"7"_s}};
+            e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 2}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 2}};
+            fitsLookup();
+            break;
         case About:
             e.text = {{u"Текст1"_s, textOf(control(w, u"Текст1"_s))}, {u"Текст2"_s, textOf(control(w, u"Текст2"_s))}};
             e.pos = window->pos();
@@ -796,9 +820,29 @@ private:
         case Angles:
             angleLookup();
             break;
+        case Fits:
+            fitsLookup();
+            break;
         default:
             break;
         }
+    }
+
+    // Every box of the fit window, from the size text and the four lists.
+    void fitsLookup()
+    {
+        Expected &e = ex(Fits);
+        const fits::FitTexts t =
+            fits::fitTexts(e.text[u"Размер"_s], e.text[u"ОтвБуква"_s], fits::firstGrade + e.current[u"ОтвКвалитет"_s],
+                           e.text[u"ВалБуква"_s], fits::firstGrade + e.current[u"ВалКвалитет"_s]);
+        const std::pair<const char16_t *, const QString *> boxes[] = {
+            {u"ES", &t.holeUpper}, {u"EI", &t.holeLower}, {u"es", &t.shaftUpper}, {u"ei", &t.shaftLower},
+            {u"Dmax", &t.holeMax}, {u"Dmin", &t.holeMin}, {u"dmax", &t.shaftMax}, {u"dmin", &t.shaftMin},
+            {u"TD", &t.holeTolerance}, {u"Td", &t.shaftTolerance}, {u"Smax", &t.maxClearance},
+            {u"Smin", &t.minClearance}, {u"Nmax", &t.maxInterference}, {u"Nmin", &t.minInterference},
+            {u"Характер", &t.kind}, {u"Система", &t.system}, {u"Сообщение", &t.message}};
+        for (const auto &[name, text] : boxes)
+            e.text[QString::fromUtf16(name)] = *text;
     }
 
     void mainLookup()
@@ -971,8 +1015,15 @@ private:
             return;
         QWidget *window = spot->window;
         const QPoint local = spot->local;
+        auto *advert = qobject_cast<QPlainTextEdit *>(spot->field);
+        const bool link = advert && a.window == Main && !advert->anchorAt(spot->at).isEmpty();
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::LeftButton);
+        if (link) { // the first line of Текст3 opens the fit window
+            tally("links clicked");
+            afterOpening(Fits);
+            return;
+        }
         const auto where = focused(QApplication::focusWidget());
         if (!where || where->first != a.window || where->second != spot->name)
             fault(u"%1/%2: a click into it leaves the focus on %3"_s.arg(
@@ -1027,6 +1078,8 @@ private:
         tally(after == before ? "context menus, text kept" : "context menus, text changed");
         if (keys == Keys::Free) {
             ex(a.window).text[spot->name] = after;
+            if (a.window == Fits)
+                fitsLookup();
         } else if (keys == Keys::Filtered && after != before) {
             if (chosen != u"Удалить" || !selection || !isDeletion(before, after, true))
                 fault(u"%1/%2: %3 in the menu made %4"_s.arg(facts()[std::size_t(a.window)].name, spot->name, chosen,
@@ -1077,7 +1130,8 @@ private:
         // A button on the main window that has the focus: Space clicks it.
         if (!where && space && m_live[Main].open) {
             for (int w = FormPosition; w < WindowCount; ++w) {
-                if (focus == m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button)) {
+                if (!facts()[std::size_t(w)].button.isEmpty()
+                    && focus == m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button)) {
                     send(focus);
                     tally("buttons pressed with Space");
                     afterOpening(w);
@@ -1096,9 +1150,30 @@ private:
         const bool selection = hasSelection(field);
         auto *combo = qobject_cast<QComboBox *>(field);
         const int current = combo ? combo->currentIndex() : -1;
+        const bool fitsOpen = m_live[Fits].open;
         send(focus);
         if (!usable(w))
             return;
+        // Enter in the main window's box opens the fit window from its link.
+        if (w == Main && name == u"Текст3"_s && !fitsOpen && !visibleWindows(facts()[Fits].name).isEmpty()) {
+            tally("links opened with Enter");
+            afterOpening(Fits);
+            return;
+        }
+        if (combo && !combo->isEditable()) {
+            // A list without an edit field: the arrows, Home, End and the first letter
+            // of an item choose; Space opens its popup, which Escape closes again.
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+                settle();
+                tally("popups opened with Space and closed with Escape");
+            }
+            if (combo->currentIndex() != current) {
+                chosen(w, name, combo->currentIndex());
+                tally("choices with the keyboard in a list without an edit field");
+            }
+            return;
+        }
         if (combo && (arrowUp || arrowDown)) {
             // The arrow keys step through the list: a choice, as a click in it is.
             const int next = current + (arrowDown ? 1 : -1);
@@ -1120,6 +1195,8 @@ private:
             break;
         case Keys::Free:
             ex(w).text[name] = after;
+            if (w == Fits)
+                fitsLookup();
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -1305,9 +1382,21 @@ private:
     {
         if (w < FormPosition || w >= WindowCount || !usable(Main))
             return;
-        auto *button = m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button);
         activate(m_main.get());
-        QTest::mouseClick(button, Qt::LeftButton);
+        if (w == Fits) {
+            // The link on the first line of Текст3: clicked where it shows, else Enter.
+            auto *advert = m_main->findChild<QPlainTextEdit *>(u"Текст3"_s);
+            const QRect first = advert->cursorRect(QTextCursor(advert->document()));
+            if (advert->viewport()->rect().contains(first.center())) {
+                QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, first.center() + QPoint(4, 0));
+            } else {
+                QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, advert->viewport()->rect().bottomRight()
+                                  - QPoint(4, 4));
+                QTest::keyClick(advert, Qt::Key_Return);
+            }
+        } else {
+            QTest::mouseClick(m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button), Qt::LeftButton);
+        }
         afterOpening(w);
     }
 
@@ -1755,6 +1844,7 @@ private slots:
         case Unspecified: shown = std::make_unique<UnspecifiedWindow>(); break;
         case Angles: shown = std::make_unique<AngleWindow>(); break;
         case Symbols: shown = std::make_unique<SymbolChart>(); break;
+        case Fits: shown = std::make_unique<FitWindow>(); break;
         default: shown = std::make_unique<AboutWindow>(); break;
         }
         test::showAndWait(shown.get());
