@@ -16,7 +16,9 @@
 #include "app/main_window.h"
 #include "app/messages.h"
 #include "app/number_text.h"
+#include "fits/fit.h"
 #include "fits/fits_tables.h"
+#include "fits_window/fit_window.h"
 #include "form_position/form_position_tables.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
@@ -30,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -290,6 +293,7 @@ const std::vector<WindowKind> &windowKinds()
         {"angles", [] { return new AngleWindow; }},
         {"symbols", [] { return new SymbolChart; }},
         {"about", [] { return new AboutWindow; }},
+        {"fits", [] { return new FitWindow; }},
     };
     return kinds;
 }
@@ -321,6 +325,14 @@ void pick(QComboBox *combo, int index)
     if (!QMetaObject::invokeMethod(view->parentWidget(), "itemSelected", Qt::DirectConnection,
                                    Q_ARG(QModelIndex, item)))
         qFatal("the popup of %s reports no item", qPrintable(combo->objectName()));
+}
+
+int comboIndex(const QWidget *window, const QString &name)
+{
+    const auto *combo = window->findChild<const QComboBox *>(name);
+    if (!combo)
+        qFatal("no list %s", qPrintable(name));
+    return combo->currentIndex();
 }
 
 QString textOf(const QWidget *window, const QString &name)
@@ -375,6 +387,19 @@ bool anglesShowTable(const QWidget *w)
     const std::optional<double> degree = parseNumber(textOf(w, QStringLiteral("Комбо2")));
     const auto cell = angles::angleTolerance(textOf(w, QStringLiteral("Комбо1")), degree.value_or(0));
     return cell && textOf(w, QStringLiteral("Текст1")) == toQString(*cell);
+}
+
+bool fitsShowFit(const QWidget *w)
+{
+    const auto gradeOf = [w](const char16_t *name) {
+        return fits::firstGrade + comboIndex(w, QString::fromUtf16(name));
+    };
+    const fits::FitTexts t = fits::fitTexts(textOf(w, QStringLiteral("Размер")), textOf(w, QStringLiteral("ОтвБуква")),
+                                            gradeOf(u"ОтвКвалитет"), textOf(w, QStringLiteral("ВалБуква")),
+                                            gradeOf(u"ВалКвалитет"));
+    return t.message.isEmpty() && textOf(w, QStringLiteral("ES")) == t.holeUpper
+        && textOf(w, QStringLiteral("ei")) == t.shaftLower && textOf(w, QStringLiteral("Smax")) == t.maxClearance
+        && textOf(w, QStringLiteral("Nmax")) == t.maxInterference && textOf(w, QStringLiteral("Характер")) == t.kind;
 }
 
 struct ChoiceCase
@@ -455,6 +480,7 @@ std::vector<ChoiceCase> choiceCases()
     const auto makeFormPosition = [] { return new FormPositionWindow; };
     const auto makeUnspecified = [] { return new UnspecifiedWindow; };
     const auto makeAngles = [] { return new AngleWindow; };
+    const auto makeFits = [] { return new FitWindow; };
     const QStringList sizeChosen = {QStringLiteral("НР"), firstSize};
     return {
         {"choice/main/size", makeMain, QStringLiteral("НР"), {}, firstSize, lastSize, mainShowsTable},
@@ -478,6 +504,12 @@ std::vector<ChoiceCase> choiceCases()
          anglesShowTable},
         {"choice/angles/degree", makeAngles, QStringLiteral("Комбо2"), {}, QStringLiteral("1"),
          QStringLiteral("17"), anglesShowTable},
+        // A clearance fit and an interference fit in turn; the picture is redrawn
+        // with the rest, at the next paint.
+        {"choice/fits/hole_field", makeFits, QStringLiteral("ОтвБуква"), {}, QStringLiteral("H"),
+         QStringLiteral("Z"), fitsShowFit},
+        {"choice/fits/shaft_grade", makeFits, QStringLiteral("ВалКвалитет"), {}, QStringLiteral("5"),
+         QStringLiteral("17"), fitsShowFit},
     };
 }
 
@@ -700,15 +732,18 @@ int runChildProcess(int argc, char *argv[])
         auto *main = new MainWindow;
         if (mode == "memory-program") {
             showAndPaint(main);
-            // The five buttons show the other windows, which paint below.
+            // The five buttons and the link in Текст3 (Enter in the box) show the other
+            // windows, which paint below.
             for (int i = 1; i <= 5; ++i)
                 main->findChild<QPushButton *>(QStringLiteral("Комманда%1").arg(i))->click();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QCoreApplication::sendEvent(main->findChild<QWidget *>(QStringLiteral("Текст3")), &enter);
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (w != main && w->isVisible())
                     windows.push_back(w);
             }
-            if (windows.size() != 5)
-                qFatal("%zu other windows open, not 5", windows.size());
+            if (windows.size() != 6)
+                qFatal("%zu other windows open, not 6", windows.size());
         } else {
             windows.push_back(main);
         }

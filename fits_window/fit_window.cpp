@@ -216,10 +216,16 @@ void FitWindow::recompute()
     const fits::FitTexts texts =
         fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::firstGrade + m_holeGrade->currentIndex(),
                        m_shaftLetter->currentText(), fits::firstGrade + m_shaftGrade->currentIndex());
-    for (qsizetype i = 0; i < m_results.size(); ++i)
-        m_results[i]->setText(texts.*resultBoxes[i].text);
-    m_message->setText(texts.message);
-    m_message->setAccessibleDescription(texts.message);
+    // Only the boxes whose text changes: each new text is laid out again.
+    for (qsizetype i = 0; i < m_results.size(); ++i) {
+        const QString &text = texts.*resultBoxes[i].text;
+        if (m_results[i]->text() != text)
+            m_results[i]->setText(text);
+    }
+    if (m_message->text() != texts.message) {
+        m_message->setText(texts.message);
+        m_message->setAccessibleDescription(texts.message);
+    }
     m_scheme->show(texts);
     m_line = texts.line;
 }
