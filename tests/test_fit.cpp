@@ -48,9 +48,10 @@ private slots:
     // Limit deviations of holes as ISO 286-2 (GOST 25347-82) lists them, taken from
     // public transcriptions of its tables: the hole tables of a mould-base maker's
     // technical reference (A … H, K, M, N, R in grades 6 to 13; S7 and U7), a handbook
-    // sheet of ISO hole limits 3 to 400 mm (E), the keyway widths of GOST 23360-78
-    // (N9, P9, JS9, D10), the corrigendum of ISO 286-2, and the notes of the table of fundamental deviations (M6 over
-    // 250 up to 315 mm, K7 and K8 over 18 up to 30 mm).
+    // sheet of ISO hole limits 3 to 400 mm (E), a Russian handbook page of the C fields,
+    // the keyway widths of GOST 23360-78 (N9, P9, JS9, D10), the corrigendum of
+    // ISO 286-2, and the notes of the table of fundamental deviations (M6 over 250 up
+    // to 315 mm, K7 and K8 over 18 up to 30 mm).
     void holeFields_data()
     {
         QTest::addColumn<QString>("size");
