@@ -10,12 +10,15 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTranslator>
 #include <cmath>
 
 namespace merilon::ui {
@@ -119,6 +122,16 @@ void applyLook()
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new InternedPaletteStyle(fusion));
     QApplication::setFont(font(8, false));
+    // Qt's own texts (the context menus of plain edit fields, the buttons of message
+    // boxes) in Russian, whatever language the desktop speaks.
+    static QTranslator *qtTexts = [] {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+        return translator;
+    }();
+    Q_UNUSED(qtTexts);
 }
 
 QFont font(double points, bool bold, bool underline)
@@ -218,10 +231,31 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QSt
     // the list (with the mouse or the arrow keys) is a choice; editing runs nothing.
     QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+    chooseByWheelOnlyWithFocus(combo);
     combo->setMaxVisibleItems(16);
     combo->addItems(items);
     combo->setGeometry(toPixels(twips));
     return combo;
+}
+
+namespace {
+// Lets a wheel turn reach a list only while that list has the keyboard focus.
+class WheelGuard final : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus();
+    }
+};
+} // namespace
+
+void chooseByWheelOnlyWithFocus(QComboBox *combo)
+{
+    static WheelGuard *guard = new WheelGuard(QCoreApplication::instance());
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(guard);
 }
 
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)

@@ -25,8 +25,8 @@ int px(int twips);
 // twips meet in pixels too.
 QRect rectTwips(int left, int top, int width, int height);
 
-// The program's look: the bundled face and the Fusion style on every machine.
-// Called once by main() and by every test before a window is built.
+// The program's look: the bundled face and the Fusion style on every machine, and
+// Qt's own texts in Russian. Called by main() and by every test before a window is built.
 void applyLook();
 
 // The bundled face at a size in points, measured at 96 dpi.
@@ -54,6 +54,9 @@ QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption
 // items, and no completer finishes a text for the user.
 QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
                     const QStringList &items = {});
+// A wheel turn over the list changes its item only while the list has the keyboard
+// focus, and then it is a choice like an arrow key; it never takes the focus.
+void chooseByWheelOnlyWithFocus(QComboBox *combo);
 // A hidden picture holder whose pixmap tiles a window's background.
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
 

@@ -25,9 +25,10 @@ const QColor darkNavy(0, 0, 64);
 const QColor navy(0, 0, 128);
 const QColor red(192, 0, 0);
 
-// Heights of the window: with the notes (group 4) and without them.
-constexpr int tallHeight = 4300;
-constexpr int shortHeight = 3100;
+// Client heights of the window, with the notes (group 4) and without them: the
+// outer heights of 4300 and 3100 twips less 475 twips of caption and border.
+constexpr int tallHeight = 3825;
+constexpr int shortHeight = 2625;
 
 QLineEdit *addTextBox(QWidget *parent, const QString &name, const QString &text, QRect twips)
 {
@@ -66,7 +67,7 @@ void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &s
 FormPositionWindow::FormPositionWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма5"), QStringLiteral("Допуски формы и расположения"),
-                         4965, 3825);
+                         4965, tallHeight);
     buildControls();
     load();
 }

@@ -115,7 +115,7 @@ void TestFormPositionWindow::startUp()
     QVERIFY(!f.group->isVisible());
     QVERIFY(f.notes->isVisible());
     QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_qs, u"\n"_qs));
-    QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(4300)));
+    QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(3825)));
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
     QCOMPARE(f.window.palette().color(QPalette::Window), QColor(255, 255, 220));
     QCOMPARE(f.notes->palette().color(QPalette::Base), QColor(255, 255, 220));
@@ -202,7 +202,7 @@ void TestFormPositionWindow::typeChoice()
     QCOMPARE(f.degree->currentText(), u"9"_qs);
     QCOMPARE(f.shown(), expected(group, 0, 9));
     QCOMPARE(f.notes->isVisible(), group == 4);
-    QCOMPARE(f.window.height(), ui::px(group == 4 ? 4300 : 3100));
+    QCOMPARE(f.window.height(), ui::px(group == 4 ? 3825 : 2625));
     QCOMPARE(f.window.width(), ui::px(4965));
     // The same type again still goes back to the first interval.
     chooseIndex(f.interval, 3);
@@ -283,7 +283,7 @@ void TestFormPositionWindow::degreeThatIsNoWholeNumberKeepsTheShownValue()
     choose(f.type, u"плоскостности"_qs);
     QCOMPARE(f.shown(), u"12 мкм"_qs);
     QCOMPARE(f.interval->currentText(), u"до 10"_qs);
-    QCOMPARE(f.window.height(), ui::px(3100));
+    QCOMPARE(f.window.height(), ui::px(2625));
     QVERIFY(!f.notes->isVisible());
 
     choose(f.degree, u"10"_qs);
@@ -338,7 +338,7 @@ void TestFormPositionWindow::mainWindowButtonShowsOneInstance()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_qs)->currentText(), u"радиального биения"_qs);
     QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_qs)->text(), u"12"_qs);
-    QCOMPARE(shown.first()->height(), ui::px(4300));
+    QCOMPARE(shown.first()->height(), ui::px(3825));
     QVERIFY(main.isVisible());
     shown.first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

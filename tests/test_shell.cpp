@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The pieces every window shares: the key filter and numbers as text.
+#include "app/controls.h"
 #include "app/key_filter.h"
 #include "app/number_text.h"
 #include "gui_test.h"
@@ -8,7 +9,11 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
@@ -133,6 +138,76 @@ private slots:
 
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    // A wheel turn over a list without the focus changes nothing and takes no focus;
+    // with the focus it steps to the next item and is a choice, like an arrow key.
+    void wheelChoosesOnlyWithFocus()
+    {
+        QWidget window;
+        QComboBox *list = ui::addCombo(&window, QStringLiteral("list"), {0, 0, 1500, 315}, {"1", "2", "3"});
+        QComboBox *other = ui::addCombo(&window, QStringLiteral("other"), {0, 600, 1500, 315}, {"a"});
+        ui::setComboText(list, QStringLiteral("2"));
+        QSignalSpy chosen(list, &QComboBox::activated);
+        test::showAndWait(&window);
+        other->setFocus();
+        QVERIFY((list->focusPolicy() & Qt::WheelFocus) != Qt::WheelFocus);
+        test::turnWheel(list, -1);
+        QCOMPARE(list->currentText(), QString("2"));
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(QApplication::focusWidget(), other);
+
+        QTest::keyClick(other, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        test::turnWheel(list, -1);
+        QCOMPARE(list->currentText(), QString("3"));
+        QCOMPARE(chosen.count(), 1);
+        test::turnWheel(list, 2);
+        QCOMPARE(list->currentText(), QString("2"));
+        QCOMPARE(chosen.count(), 2);
+    }
+
+    // ui::addCombo cuts the two connections by which Qt's editable combo box takes an
+    // edited text that equals an item as a choice. Should a Qt update drop or rename
+    // them, this fails: then find anew what makes an edited text choose an item.
+    void comboEditConnectionsPinned()
+    {
+        QComboBox plain;
+        plain.setEditable(true);
+        QVERIFY(QObject::disconnect(plain.lineEdit(), &QLineEdit::editingFinished, &plain, nullptr));
+        QVERIFY(QObject::disconnect(plain.lineEdit(), &QLineEdit::returnPressed, &plain, nullptr));
+        QWidget window;
+        QComboBox *list = ui::addCombo(&window, QStringLiteral("list"), {0, 0, 1500, 315}, {"1"});
+        QVERIFY(!QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr));
+        QVERIFY(!QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr));
+    }
+
+    // Qt's own texts are Russian whatever the environment's language: the context menu
+    // of a plain edit field and the button of a message box.
+    void qtTextsInRussian()
+    {
+        QCOMPARE(qgetenv("LC_ALL"), QByteArray("C.UTF-8"));
+        QLineEdit field(QStringLiteral("12,5"));
+        test::showAndWait(&field);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, field.rect().center(),
+                                    field.mapToGlobal(field.rect().center()));
+        QApplication::sendEvent(&field, &menuEvent);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                texts.append(action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
+        }
+        menu->close();
+        QCOMPARE(texts, (QStringList{"Отменить действие", "Повторить действие", "Вырезать", "Копировать",
+                                     "Вставить", "Удалить", "Выделить всё"}));
+
+        // Qt's Russian texts write OK in Latin letters, as Russian desktops do.
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Извините, но ..."), QStringLiteral("x"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QString("OK"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QString("Отмена"));
     }
 };
 
