@@ -143,8 +143,8 @@ private slots:
     }
 
     // A screen reader reads every result by its caption, with its value and unit, and
-    // hears a choice change it (where a screen reader listens: Qt's edit fields tell
-    // only then).
+    // hears a choice change it (Qt's edit fields tell only while a screen reader
+    // listens).
     void resultsRead_data()
     {
         QTest::addColumn<Factory>("make");
@@ -173,6 +173,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, unit);
+        // Where a screen reader listens (tools/check-atspi.sh runs this on the bus).
+        const bool listened = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+        if (listened)
+            QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         std::unique_ptr<QWidget> window = make();
         showAndWait(window.get());
         changedTexts.clear();
@@ -188,7 +192,7 @@ private slots:
         QAccessibleTextInterface *text = face->textInterface();
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), value);
-        if (QAccessible::isActive())
+        if (listened)
             QVERIFY(changedTexts.contains(control));
     }
 
