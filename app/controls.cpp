@@ -243,7 +243,8 @@ ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys
     setGeometry(toPixels(twips));
     setReadOnly(keys == Keys::None);
     if (frame == Frame::SunkenPanel) {
-        // The panel's one-pixel border is painted below; the text keeps inside it.
+        // The panel's one-pixel border is painted below; the margins put the text
+        // where a bordered caption of this height centres it.
         setFrame(false);
         setTextMargins(1, 0, 1, 2);
     }
