@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls.h"
 
+#include "app/key_filter.h"
 #include "app/number_text.h"
 
 #include <QAbstractButton>
@@ -266,6 +267,38 @@ QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
     picture->setGeometry(toPixels(twips));
     picture->hide();
     return picture;
+}
+
+ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame,
+                     QWidget *parent)
+    : QLineEdit(text, parent), m_frame(frame)
+{
+    setObjectName(name);
+    setGeometry(toPixels(twips));
+    setReadOnly(keys == Keys::None);
+    if (frame == Frame::SunkenPanel) {
+        // The panel's one-pixel border is painted below; the margins put the text
+        // where a bordered caption of this height centres it.
+        setFrame(false);
+        setTextMargins(1, 0, 1, 2);
+    }
+    applyKeyFilter(this);
+}
+
+void ResultBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_frame != Frame::SunkenPanel)
+        return;
+    // Drawn as a frame draws a sunken panel of one pixel.
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.frameShape = QFrame::Panel;
+    option.state |= QStyle::State_Sunken;
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
 }
 
 void setComboText(QComboBox *combo, const QString &text)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -59,6 +60,28 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
 void chooseByWheelOnlyWithFocus(QComboBox *combo);
 // A hidden picture holder whose pixmap tiles a window's background.
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
+
+// A box that shows a result. It can be selected with the mouse and the keyboard and
+// Ctrl+C copies what it shows; the key filter keeps typing, pasting and drops out, and
+// its context menu offers only copy, delete and select-all. Screen readers read its
+// text as its value and hear every change of it, as with any edit field.
+class ResultBox final : public QLineEdit
+{
+public:
+    // Whether Backspace and Delete may still shorten the shown text, as on the boxes
+    // of the filtered windows, or nothing changes it.
+    enum class Keys { DeleteOnly, None };
+    // A text box's frame, or the sunken single-line panel of a bordered caption.
+    enum class Frame { TextBox, SunkenPanel };
+
+    ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Frame m_frame;
+};
 
 // Sets a combo box's text; the matching list item, if any, becomes the current one.
 void setComboText(QComboBox *combo, const QString &text);

@@ -90,7 +90,7 @@ const std::array<WindowFacts, WindowCount> &facts()
         {u"Форма1"_s,
          QString(),
          {{u"НР"_s, Keys::Filtered}, {u"Комбо1"_s, Keys::Filtered}, {u"ПД"_s, Keys::Filtered},
-          {u"ВО"_s, Keys::None}, {u"НО"_s, Keys::None}, {u"Текст3"_s, Keys::ReadOnly}},
+          {u"ВО"_s, Keys::ReadOnly}, {u"НО"_s, Keys::ReadOnly}, {u"Текст3"_s, Keys::ReadOnly}},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s, u"Текст3"_s}},
         {u"Форма5"_s,

@@ -5,40 +5,27 @@
 #include "app/number_text.h"
 #include "unspecified/unspecified_tables.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
-#include <cmath>
 #include <optional>
 
 namespace merilon {
 
 using namespace ui;
 
-namespace {
-
-const QColor maroon(128, 0, 0);
-const QColor navy(0, 0, 128);
-const QColor darkNavy(0, 0, 64);
-const QColor purple(128, 0, 128);
-
-// A text box at a twips rectangle.
-QLineEdit *addTextBox(QWidget *parent, const QString &name, const QString &text, QRect twips)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    return box;
-}
-
 // The notes: word-wrapped paragraphs joined by LF and CR. The label keeps its text as
 // it is; on screen the pair is one line break, where Qt alone would draw the CR as a
 // space at the start of the next paragraph.
 class NotesLabel final : public QLabel
 {
+    Q_OBJECT
+
 public:
     NotesLabel(const QString &name, const QString &text, QRect twips, QWidget *parent) : QLabel(text, parent)
     {
@@ -49,24 +36,87 @@ public:
         setAutoFillBackground(false);
     }
 
+    QString shown() const
+    {
+        QString text = this->text();
+        text.remove(QLatin1Char('\r'));
+        return text;
+    }
+
+    // Shows new notes and tells screen readers, as an edit field does.
+    void setNotes(const QString &notes)
+    {
+        const QString before = shown();
+        setText(notes);
+        if (QAccessible::isActive()) {
+            QAccessibleTextUpdateEvent event(this, 0, before, shown());
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        QString shown = text();
-        shown.remove(QLatin1Char('\r'));
         style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(),
-                              shown, foregroundRole());
+                              shown(), foregroundRole());
     }
 };
 
-// The whole number that a hidden field holds, if it holds one.
-std::optional<int> fieldNumber(const QLineEdit *field)
+namespace {
+
+const QColor maroon(128, 0, 0);
+const QColor navy(0, 0, 128);
+const QColor darkNavy(0, 0, 64);
+const QColor purple(128, 0, 128);
+
+// Screen readers get the notes as the text of a box named by the frame's caption,
+// like the value; a plain label would offer its text only as its name.
+class NotesAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
 {
-    const std::optional<double> number = parseNumber(field->text());
-    if (!number || *number != std::trunc(*number) || std::fabs(*number) > 1e6)
-        return std::nullopt;
-    return static_cast<int>(*number);
+public:
+    explicit NotesAccessible(NotesLabel *notes) : QAccessibleWidget(notes, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? shown() : QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QString shown() const { return static_cast<const NotesLabel *>(object())->shown(); }
+};
+
+// Qt asks the factories with the most derived class name first, so this one answers
+// for the notes before Qt's own one answers for any label.
+QAccessibleInterface *notesAccessible(const QString &, QObject *object)
+{
+    if (auto *notes = qobject_cast<NotesLabel *>(object))
+        return new NotesAccessible(notes);
+    return nullptr;
 }
 
 } // namespace
@@ -87,6 +137,8 @@ void UnspecifiedWindow::buildControls()
 
     m_notesFrame = addFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Примечание"), {120, 2760, 4695, 2775});
     setTextColour(m_notesFrame, QColor(192, 0, 0));
+    static const bool notesReadable = (QAccessible::installFactory(notesAccessible), true);
+    Q_UNUSED(notesReadable);
     m_notes = new NotesLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
 
@@ -100,14 +152,11 @@ void UnspecifiedWindow::buildControls()
     setComboText(m_interval, QStringLiteral("Комбо2"));
     setTextColour(m_interval, darkNavy);
 
-    m_listKind = addTextBox(this, QStringLiteral("Поле0"), QStringLiteral("Поле0"), {3960, 120, 615, 375});
-    m_listKind->hide();
-    m_value = addTextBox(this, QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 2160, 855, 360});
+    // The program writes the value; the user may select and copy it.
+    m_value = new ResultBox(QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 2160, 855, 360},
+                            ResultBox::Keys::None, ResultBox::Frame::TextBox, this);
     m_value->setFont(ui::font(12, true));
     setTextColour(m_value, purple);
-    m_value->setReadOnly(true); // the program writes it; the user may select and copy
-    m_tableGroup = addTextBox(this, QStringLiteral("Поле1"), QStringLiteral("Поле1"), {3960, 480, 615, 405});
-    m_tableGroup->hide();
 
     QLabel *heading = addLabel(this, QStringLiteral("Метка1"),
                                QStringLiteral("Неуказанные допуски формы и расположения поверхностей"),
@@ -148,6 +197,7 @@ void UnspecifiedWindow::buildControls()
                               {.control = u"Комбо2", .label = u"Метка2"},
                               {.control = u"Комбо3", .label = u"Метка3"},
                               {u"Текст1", u"Метка5", {}, u"в миллиметрах"}});
+    m_notes->setAccessibleName(m_notesFrame->title());
     m_kind->setFocus();
 }
 
@@ -155,8 +205,8 @@ void UnspecifiedWindow::load()
 {
     setBackground(m_notesFrame, QColor(255, 255, 220));
     setComboText(m_kind, QStringLiteral("радиального биения"));
-    m_listKind->setText(QString::number(4));
-    m_tableGroup->setText(QString::number(4));
+    m_listKind = 4;
+    m_tableGroup = 4;
     setComboText(m_interval, QStringLiteral("до 3"));
     setComboText(m_group, QStringLiteral("12"));
     // The value of group 4, "до 3", "12", written as it stands.
@@ -166,32 +216,28 @@ void UnspecifiedWindow::load()
 
 void UnspecifiedWindow::Tornel3()
 {
-    const std::optional<int> group = fieldNumber(m_tableGroup);
-    if (!group)
-        return;
     if (const std::optional<QString> text =
-            unspecified::valueText(*group, m_interval->currentText(), m_group->currentText()))
+            unspecified::valueText(m_tableGroup, m_interval->currentText(), m_group->currentText()))
         m_value->setText(*text);
 }
 
 void UnspecifiedWindow::Index()
 {
     if (const std::optional<unspecified::Kind> kind = unspecified::kindOf(m_kind->currentText())) {
-        m_listKind->setText(QString::number(kind->listKind));
-        m_tableGroup->setText(QString::number(kind->tableGroup));
+        m_listKind = kind->listKind;
+        m_tableGroup = kind->tableGroup;
     }
-    if (const std::optional<int> group = fieldNumber(m_tableGroup)) {
-        if (const std::optional<QString> notes = unspecified::notes(*group))
-            m_notes->setText(*notes);
-    }
+    if (const std::optional<QString> notes = unspecified::notes(m_tableGroup))
+        m_notes->setNotes(*notes);
 }
 
 void UnspecifiedWindow::Interwal()
 {
-    const int listKind = fieldNumber(m_listKind).value_or(0);
     m_interval->clear();
-    m_interval->addItems(unspecified::intervalTexts(listKind));
-    setComboText(m_interval, unspecified::firstInterval(listKind));
+    m_interval->addItems(unspecified::intervalTexts(m_listKind));
+    setComboText(m_interval, unspecified::firstInterval(m_listKind));
 }
 
 } // namespace merilon
+
+#include "unspecified_window.moc"
