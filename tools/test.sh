@@ -3,7 +3,7 @@
 # builds and runs the tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh dpkg-dev desktop-file-utils libbenchmark-dev valgrind
+bash tools/install-deps.sh --tests
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure
