@@ -12,6 +12,7 @@ mirror=${MIRROR:-http://deb.debian.org/debian}
 command -v debootstrap >/dev/null || { echo "FAIL: debootstrap is not installed"; exit 1; }
 
 root=$(mktemp -d /var/tmp/merilon-fresh.XXXXXX)
+chmod 755 "$root"   # its / : the system users inside (apt's _apt, man) must get in
 mounts=()
 cleanup() {
   status=$?
