@@ -20,8 +20,9 @@ using namespace ui;
 
 namespace {
 
-// The drag in progress. It belongs to the program, not to one window: it lives on
-// while the window is closed, and a window opened again carries on from it.
+// The drag in progress, from its first move to the release of the left button. It
+// belongs to the program, not to one window: a window closed with the button held
+// and opened again carries on from it.
 struct Drag
 {
     bool active = false;
@@ -222,13 +223,27 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
             return QWidget::eventFilter(watched, event);
         }
     }
+    // Title, date, author or the author's frame.
     if (event->type() == QEvent::MouseMove) {
-        // Title, date, author or the author's frame.
         const auto *move = static_cast<QMouseEvent *>(event);
         fMove(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
         return true;
     }
+    if (event->type() == QEvent::MouseButtonRelease)
+        endDrag(static_cast<QMouseEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    endDrag(event);
+}
+
+// Releasing the left button ends the drag: the next one takes its own grab point.
+void AboutWindow::endDrag(const QMouseEvent *release)
+{
+    if (release->button() == Qt::LeftButton)
+        drag().active = false;
 }
 
 void AboutWindow::fMove(qint16 button, float x, float y)

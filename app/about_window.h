@@ -20,6 +20,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     // The pointer over the window's background.
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     // The pointer over the title, the date, the author's frame; the exit picture.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -29,6 +30,7 @@ private:
     // (left 1, right 2, middle 4); x and y are the mouse position in twips relative
     // to the control under the mouse.
     void fMove(qint16 button, float x, float y);
+    void endDrag(const QMouseEvent *release);
     void pressExit();
     void releaseExit();
 
