@@ -299,7 +299,7 @@ void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
     choose(f.interval, u"свыше 3 до 10"_qs);
     QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
     QCOMPARE(f.shown(), u"16 мкм"_qs); // group 4
-    QCOMPARE(f.window.height(), ui::px(4300));
+    QCOMPARE(f.window.height(), ui::px(3825));
     QVERIFY(f.notes->isVisible());
 }
 
