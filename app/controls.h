@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
@@ -14,7 +15,6 @@
 #include <initializer_list>
 #include <string_view>
 
-class QLabel;
 class QGroupBox;
 
 namespace merilon::ui {
@@ -81,6 +81,25 @@ protected:
 
 private:
     Frame m_frame;
+};
+
+// A label that shows a result in several lines, word-wrapped; its lines may be
+// joined by LF and CR, and the pair breaks the line once. Screen readers read what it
+// shows as its text, under the name it is given (its frame's caption), and hear
+// every new text.
+class ResultLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent);
+    // The text as shown: each LF and CR pair one line break.
+    QString shown() const;
+    // Shows a new result.
+    void setResult(const QString &text);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // Sets a combo box's text; the matching list item, if any, becomes the current one.

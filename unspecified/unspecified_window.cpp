@@ -5,63 +5,15 @@
 #include "app/number_text.h"
 #include "unspecified/unspecified_tables.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
 #include <optional>
 
 namespace merilon {
 
 using namespace ui;
-
-// The notes: word-wrapped paragraphs joined by LF and CR. The label keeps its text as
-// it is; on screen the pair is one line break, where Qt alone would draw the CR as a
-// space at the start of the next paragraph.
-class NotesLabel final : public QLabel
-{
-    Q_OBJECT
-
-public:
-    NotesLabel(const QString &name, const QString &text, QRect twips, QWidget *parent) : QLabel(text, parent)
-    {
-        setObjectName(name);
-        setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-        setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setWordWrap(true);
-        setAutoFillBackground(false);
-    }
-
-    QString shown() const
-    {
-        QString text = this->text();
-        text.remove(QLatin1Char('\r'));
-        return text;
-    }
-
-    // Shows new notes and tells screen readers, as an edit field does.
-    void setNotes(const QString &notes)
-    {
-        const QString before = shown();
-        setText(notes);
-        if (QAccessible::isActive()) {
-            QAccessibleTextUpdateEvent event(this, 0, before, shown());
-            QAccessible::updateAccessibility(&event);
-        }
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(),
-                              shown(), foregroundRole());
-    }
-};
 
 namespace {
 
@@ -69,55 +21,6 @@ const QColor maroon(128, 0, 0);
 const QColor navy(0, 0, 128);
 const QColor darkNavy(0, 0, 64);
 const QColor purple(128, 0, 128);
-
-// Screen readers get the notes as the text of a box named by the frame's caption,
-// like the value; a plain label would offer its text only as its name.
-class NotesAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
-{
-public:
-    explicit NotesAccessible(NotesLabel *notes) : QAccessibleWidget(notes, QAccessible::StaticText) {}
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Value ? shown() : QAccessibleWidget::text(kind);
-    }
-
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return int(shown().size()); }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *start, int *end) const override
-    {
-        *start = *end = offset;
-        return {};
-    }
-
-private:
-    QString shown() const { return static_cast<const NotesLabel *>(object())->shown(); }
-};
-
-// Qt asks the factories with the most derived class name first, so this one answers
-// for the notes before Qt's own one answers for any label.
-QAccessibleInterface *notesAccessible(const QString &, QObject *object)
-{
-    if (auto *notes = qobject_cast<NotesLabel *>(object))
-        return new NotesAccessible(notes);
-    return nullptr;
-}
 
 } // namespace
 
@@ -137,9 +40,7 @@ void UnspecifiedWindow::buildControls()
 
     m_notesFrame = addFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Примечание"), {120, 2760, 4695, 2775});
     setTextColour(m_notesFrame, QColor(192, 0, 0));
-    static const bool notesReadable = (QAccessible::installFactory(notesAccessible), true);
-    Q_UNUSED(notesReadable);
-    m_notes = new NotesLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
+    m_notes = new ResultLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
 
     // The selectors' heights follow from the font, as on the main window.
@@ -228,7 +129,7 @@ void UnspecifiedWindow::Index()
         m_tableGroup = kind->tableGroup;
     }
     if (const std::optional<QString> notes = unspecified::notes(m_tableGroup))
-        m_notes->setNotes(*notes);
+        m_notes->setResult(*notes);
 }
 
 void UnspecifiedWindow::Interwal()
@@ -239,5 +140,3 @@ void UnspecifiedWindow::Interwal()
 }
 
 } // namespace merilon
-
-#include "unspecified_window.moc"

@@ -13,7 +13,9 @@ class QLineEdit;
 
 namespace merilon {
 
-class NotesLabel;
+namespace ui {
+class ResultLabel;
+}
 
 class UnspecifiedWindow final : public QWidget
 {
@@ -33,7 +35,7 @@ private:
     void Interwal();
 
     QGroupBox *m_notesFrame = nullptr; // Рамка3
-    NotesLabel *m_notes = nullptr;     // Метка7
+    ui::ResultLabel *m_notes = nullptr; // Метка7
     QComboBox *m_kind = nullptr;       // Комбо1
     QComboBox *m_group = nullptr;      // Комбо3
     QComboBox *m_interval = nullptr;   // Комбо2
