@@ -36,9 +36,9 @@ private:
     void pressExit();
     void releaseExit();
 
-    QLabel *m_exit = nullptr;        // Изображение2
-    QLabel *m_exitPressed = nullptr; // Изображение1
-    QLabel *m_tile = nullptr;        // Picture1
+    QLabel *m_exit = nullptr;            // Изображение2
+    QLabel *m_exitPressed = nullptr;     // Изображение1
+    QLabel *m_tile = nullptr;            // Picture1
     QPlainTextEdit *m_licence = nullptr; // Текст1
     bool m_exitDown = false;
 };
