@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -98,6 +99,8 @@ void AboutWindow::buildControls()
     licence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     licence->setTabChangesFocus(true);
     licence->setAttribute(Qt::WA_NoMousePropagation);
+    licence->viewport()->installEventFilter(this);
+    m_licence = licence;
     licence->setPlainText(QStringLiteral(
         "ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ\n"
         "\n"
@@ -208,6 +211,19 @@ void AboutWindow::mouseMoveEvent(QMouseEvent *event)
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_licence->viewport()) {
+        // A press on selected licence text would start dragging the text out; that
+        // drag takes the release from the box, whose scrolling with the mouse then
+        // never stops and starts more drags, even while the window is dragged. A
+        // press starts a new selection instead.
+        const auto *press = event->type() == QEvent::MouseButtonPress ? static_cast<QMouseEvent *>(event) : nullptr;
+        if (press && press->button() == Qt::LeftButton && !(press->modifiers() & Qt::ShiftModifier)) {
+            QTextCursor cursor = m_licence->textCursor();
+            cursor.clearSelection();
+            m_licence->setTextCursor(cursor);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == m_exit || watched == m_exitPressed) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

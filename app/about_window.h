@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace merilon {
 
@@ -21,7 +22,8 @@ protected:
     // The pointer over the window's background.
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // The pointer over the title, the date, the author's frame; the exit picture.
+    // The pointer over the title, the date, the author's frame; the exit picture;
+    // the licence.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -34,9 +36,10 @@ private:
     void pressExit();
     void releaseExit();
 
-    QLabel *m_exit = nullptr;        // Изображение2
-    QLabel *m_exitPressed = nullptr; // Изображение1
-    QLabel *m_tile = nullptr;        // Picture1
+    QLabel *m_exit = nullptr;            // Изображение2
+    QLabel *m_exitPressed = nullptr;     // Изображение1
+    QLabel *m_tile = nullptr;            // Picture1
+    QPlainTextEdit *m_licence = nullptr; // Текст1
     bool m_exitDown = false;
 };
 

@@ -134,6 +134,25 @@ private slots:
         QCOMPARE(m_window->pos(), m_start + QPoint(12, 5));
     }
 
+    void licenceTextIsNotDraggedOut()
+    {
+        // All the licence selected, a press on it and the mouse out of the box above:
+        // the text is not dragged out, so the box takes its release and ends its own
+        // scrolling; the window, held a moment by its title, then follows the mouse.
+        QTest::keyClick(child<QPlainTextEdit>(m_window.get(), QStringLiteral("Текст1")), Qt::Key_A, Qt::ControlModifier);
+        Mouse mouse(m_window.get());
+        mouse.press(Qt::LeftButton, mouse.at(onLicence));
+        mouse.move(mouse.at(QPoint(onLicence.x(), 10)));
+        mouse.release(Qt::LeftButton, mouse.at(QPoint(onLicence.x(), 10)));
+        QPoint pointer = mouse.at(onTitle);
+        mouse.press(Qt::LeftButton, pointer);
+        QTest::qWait(250);
+        mouse.move(pointer += QPoint(1, 1));
+        mouse.move(pointer += QPoint(9, -5));
+        QCOMPARE(m_window->pos(), m_start + QPoint(9, -5));
+        mouse.release(Qt::LeftButton, pointer);
+    }
+
     void rightButtonEndsDrag()
     {
         Mouse mouse(m_window.get());
