@@ -38,17 +38,15 @@ void AngleWindow::buildControls()
     for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         caption->lower();
 
-    m_result = new QLineEdit(this);
-    m_result->setObjectName(QStringLiteral("Текст1"));
-    m_result->setGeometry(rectTwips(1320, 1890, 1215, 495));
+    m_result = new ResultBox(QStringLiteral("Текст1"), QString(), {1320, 1890, 1215, 495},
+                             ResultBox::Keys::DeleteOnly, ResultBox::Frame::TextBox, this);
     m_result->setAlignment(Qt::AlignCenter);
     m_result->setFont(ui::font(13.5, true));
 
     m_tile = addTileSource(this, QStringLiteral(":/images/angles_tile.png"), {0, 0, 1410, 1410});
 
-    // The lists are for choosing: nothing typed gets into them or into the result.
-    for (QWidget *field : {static_cast<QWidget *>(m_interval), static_cast<QWidget *>(m_degree),
-                           static_cast<QWidget *>(m_result)})
+    // The lists are for choosing: nothing typed gets into them.
+    for (QComboBox *field : {m_interval, m_degree})
         applyKeyFilter(field);
 
     connect(m_interval, &QComboBox::activated, this, [this] { BB(); });

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -20,8 +21,9 @@ using namespace ui;
 
 namespace {
 
-// The drag in progress. It belongs to the program, not to one window: it lives on
-// while the window is closed, and a window opened again carries on from it.
+// The drag in progress, from its first move to the release of the left button. It
+// belongs to the program, not to one window: a window closed with the button held
+// and opened again carries on from it.
 struct Drag
 {
     bool active = false;
@@ -97,6 +99,8 @@ void AboutWindow::buildControls()
     licence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     licence->setTabChangesFocus(true);
     licence->setAttribute(Qt::WA_NoMousePropagation);
+    licence->viewport()->installEventFilter(this);
+    m_licence = licence;
     licence->setPlainText(QStringLiteral(
         "ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ\n"
         "\n"
@@ -207,6 +211,19 @@ void AboutWindow::mouseMoveEvent(QMouseEvent *event)
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_licence->viewport()) {
+        // A press on selected licence text would start dragging the text out; that
+        // drag takes the release from the box, whose scrolling with the mouse then
+        // never stops and starts more drags, even while the window is dragged. A
+        // press starts a new selection instead.
+        const auto *press = event->type() == QEvent::MouseButtonPress ? static_cast<QMouseEvent *>(event) : nullptr;
+        if (press && press->button() == Qt::LeftButton && !(press->modifiers() & Qt::ShiftModifier)) {
+            QTextCursor cursor = m_licence->textCursor();
+            cursor.clearSelection();
+            m_licence->setTextCursor(cursor);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == m_exit || watched == m_exitPressed) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -222,13 +239,27 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
             return QWidget::eventFilter(watched, event);
         }
     }
+    // Title, date, author or the author's frame.
     if (event->type() == QEvent::MouseMove) {
-        // Title, date, author or the author's frame.
         const auto *move = static_cast<QMouseEvent *>(event);
         fMove(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
         return true;
     }
+    if (event->type() == QEvent::MouseButtonRelease)
+        endDrag(static_cast<QMouseEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    endDrag(event);
+}
+
+// Releasing the left button ends the drag: the next one takes its own grab point.
+void AboutWindow::endDrag(const QMouseEvent *release)
+{
+    if (release->button() == Qt::LeftButton)
+        drag().active = false;
 }
 
 void AboutWindow::fMove(qint16 button, float x, float y)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace merilon {
 
@@ -20,7 +21,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     // The pointer over the window's background.
     void mouseMoveEvent(QMouseEvent *event) override;
-    // The pointer over the title, the date, the author's frame; the exit picture.
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    // The pointer over the title, the date, the author's frame; the exit picture;
+    // the licence.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -29,12 +32,14 @@ private:
     // (left 1, right 2, middle 4); x and y are the mouse position in twips relative
     // to the control under the mouse.
     void fMove(qint16 button, float x, float y);
+    void endDrag(const QMouseEvent *release);
     void pressExit();
     void releaseExit();
 
-    QLabel *m_exit = nullptr;        // Изображение2
-    QLabel *m_exitPressed = nullptr; // Изображение1
-    QLabel *m_tile = nullptr;        // Picture1
+    QLabel *m_exit = nullptr;            // Изображение2
+    QLabel *m_exitPressed = nullptr;     // Изображение1
+    QLabel *m_tile = nullptr;            // Picture1
+    QPlainTextEdit *m_licence = nullptr; // Текст1
     bool m_exitDown = false;
 };
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls.h"
 
+#include "app/key_filter.h"
 #include "app/number_text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -10,12 +13,15 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTranslator>
 #include <cmath>
 
 namespace merilon::ui {
@@ -119,6 +125,16 @@ void applyLook()
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new InternedPaletteStyle(fusion));
     QApplication::setFont(font(8, false));
+    // Qt's own texts (the context menus of plain edit fields, the buttons of message
+    // boxes) in Russian, whatever language the desktop speaks.
+    static QTranslator *qtTexts = [] {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+        return translator;
+    }();
+    Q_UNUSED(qtTexts);
 }
 
 QFont font(double points, bool bold, bool underline)
@@ -218,10 +234,31 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QSt
     // the list (with the mouse or the arrow keys) is a choice; editing runs nothing.
     QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+    chooseByWheelOnlyWithFocus(combo);
     combo->setMaxVisibleItems(16);
     combo->addItems(items);
     combo->setGeometry(toPixels(twips));
     return combo;
+}
+
+namespace {
+// Lets a wheel turn reach a list only while that list has the keyboard focus.
+class WheelGuard final : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus();
+    }
+};
+} // namespace
+
+void chooseByWheelOnlyWithFocus(QComboBox *combo)
+{
+    static WheelGuard *guard = new WheelGuard(QCoreApplication::instance());
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(guard);
 }
 
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
@@ -232,6 +269,126 @@ QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
     picture->setGeometry(toPixels(twips));
     picture->hide();
     return picture;
+}
+
+ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame,
+                     QWidget *parent)
+    : QLineEdit(text, parent), m_frame(frame)
+{
+    setObjectName(name);
+    setGeometry(toPixels(twips));
+    setReadOnly(keys == Keys::None);
+    if (frame == Frame::SunkenPanel) {
+        // The panel's one-pixel border is painted below; the margins put the text
+        // where a bordered caption of this height centres it.
+        setFrame(false);
+        setTextMargins(1, 0, 1, 2);
+    }
+    applyKeyFilter(this);
+}
+
+void ResultBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_frame != Frame::SunkenPanel)
+        return;
+    // Drawn as a frame draws a sunken panel of one pixel.
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.frameShape = QFrame::Panel;
+    option.state |= QStyle::State_Sunken;
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+}
+
+namespace {
+
+// A result label as screen readers get it: the shown text as its text, like an edit
+// field's; a plain label offers its text only as its name.
+class ResultLabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit ResultLabelAccessible(ResultLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? shown() : QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QString shown() const { return static_cast<const ResultLabel *>(object())->shown(); }
+};
+
+// Qt asks the factory installed last first, and with the most derived class first.
+QAccessibleInterface *resultLabelAccessible(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<ResultLabel *>(object))
+        return new ResultLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+ResultLabel::ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent)
+    : QLabel(text, parent)
+{
+    static const bool readable = (QAccessible::installFactory(resultLabelAccessible), true);
+    Q_UNUSED(readable);
+    setObjectName(name);
+    setGeometry(toPixels(twips));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setAutoFillBackground(false);
+}
+
+QString ResultLabel::shown() const
+{
+    return QString(text()).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+}
+
+void ResultLabel::setResult(const QString &text)
+{
+    const QString before = shown();
+    setText(text);
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, before, shown());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ResultLabel::paintEvent(QPaintEvent *)
+{
+    // Qt alone would draw the CR as a space at the start of the next line.
+    QPainter painter(this);
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()))
+        | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shown(), foregroundRole());
 }
 
 void setComboText(QComboBox *combo, const QString &text)

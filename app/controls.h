@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -13,7 +15,6 @@
 #include <initializer_list>
 #include <string_view>
 
-class QLabel;
 class QGroupBox;
 
 namespace merilon::ui {
@@ -25,8 +26,8 @@ int px(int twips);
 // twips meet in pixels too.
 QRect rectTwips(int left, int top, int width, int height);
 
-// The program's look: the bundled face and the Fusion style on every machine.
-// Called once by main() and by every test before a window is built.
+// The program's look: the bundled face and the Fusion style on every machine, and
+// Qt's own texts in Russian. Called by main() and by every test before a window is built.
 void applyLook();
 
 // The bundled face at a size in points, measured at 96 dpi.
@@ -70,8 +71,52 @@ QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption
 // items, and no completer finishes a text for the user.
 QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
                     const QStringList &items = {});
+// A wheel turn over the list changes its item only while the list has the keyboard
+// focus, and then it is a choice like an arrow key; it never takes the focus.
+void chooseByWheelOnlyWithFocus(QComboBox *combo);
 // A hidden picture holder whose pixmap tiles a window's background.
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
+
+// A box that shows a result. It can be selected with the mouse and the keyboard and
+// Ctrl+C copies what it shows; the key filter keeps typing, pasting and drops out, and
+// its context menu offers only copy, delete and select-all. Screen readers read its
+// text as its value and hear every change of it, as with any edit field.
+class ResultBox final : public QLineEdit
+{
+public:
+    // Whether Backspace and Delete may still shorten the shown text, as on the boxes
+    // of the filtered windows, or nothing changes it.
+    enum class Keys { DeleteOnly, None };
+    // A text box's frame, or the sunken single-line panel of a bordered caption.
+    enum class Frame { TextBox, SunkenPanel };
+
+    ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Frame m_frame;
+};
+
+// A label that shows a result in several lines, word-wrapped; its lines may be
+// joined by LF and CR, and the pair breaks the line once. Screen readers read what it
+// shows as its text, under the name it is given (its frame's caption), and hear
+// every new text.
+class ResultLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent);
+    // The text as shown: each LF and CR pair one line break.
+    QString shown() const;
+    // Shows a new result.
+    void setResult(const QString &text);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
 
 // Sets a combo box's text; the matching list item, if any, becomes the current one.
 void setComboText(QComboBox *combo, const QString &text);

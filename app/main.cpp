@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("merilon"));
+    // The menu entry's name, by which desktops match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.merilon"));
     merilon::ui::applyLook();
     merilon::MainWindow mainWindow;
     mainWindow.show();

@@ -39,16 +39,12 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     return button;
 }
 
-QLabel *addResultBox(QWidget *parent, const QString &name, QRect twips)
+// A deviation box: a sunken panel with purple text, centred.
+ResultBox *addDeviationBox(QWidget *parent, const QString &name, QRect twips)
 {
-    QLabel *box = addLabel(parent, name, QStringLiteral(" "), twips, Qt::AlignCenter);
-    box->setWordWrap(false);
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setLineWidth(1);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Base));
-    box->setPalette(p);
-    box->setAutoFillBackground(true);
+    auto *box = new ResultBox(name, QStringLiteral(" "), twips, ResultBox::Keys::None,
+                              ResultBox::Frame::SunkenPanel, parent);
+    box->setAlignment(Qt::AlignCenter);
     setTextColour(box, purple);
     return box;
 }
@@ -96,10 +92,10 @@ void MainWindow::buildControls()
                   purple);
     setTextColour(addLabel(frame, QStringLiteral("Метка30"), QStringLiteral("верхнее "), {960, 1800, 975, 255}),
                   purple);
-    m_upper = addResultBox(frame, QStringLiteral("ВО"), {1920, 1800, 855, 225});
+    m_upper = addDeviationBox(frame, QStringLiteral("ВО"), {1920, 1800, 855, 225});
     setTextColour(addLabel(frame, QStringLiteral("Метка31"), QStringLiteral("нижнее "), {960, 2160, 855, 255}),
                   purple);
-    m_lower = addResultBox(frame, QStringLiteral("НО"), {1920, 2160, 855, 255});
+    m_lower = addDeviationBox(frame, QStringLiteral("НО"), {1920, 2160, 855, 255});
 
     QPushButton *angles = addButton(this, QStringLiteral("Комманда3"), QStringLiteral("Допуски углов"),
                                     {3480, 120, 1695, 375}, lightGreen);
@@ -152,8 +148,8 @@ void MainWindow::buildControls()
     setAccessibleTexts(this, {{.control = u"НР", .label = u"Метка27"},
                               {.control = u"Комбо1", .label = u"Метка2"},
                               {.control = u"ПД", .label = u"Метка29"},
-                              {u"ВО", u"Метка30", u"Верхнее отклонение", u"в микрометрах"},
-                              {u"НО", u"Метка31", u"Нижнее отклонение", u"в микрометрах"},
+                              {u"ВО", u"Метка30", {}, u"в микрометрах"},
+                              {u"НО", u"Метка31", {}, u"в микрометрах"},
                               {.control = u"Комманда5", .name = u"О программе"},
                               {.control = u"Текст3", .name = u"Другие программы автора"}});
 
@@ -168,7 +164,9 @@ void MainWindow::buildControls()
     connect(about, &QPushButton::clicked, this, [this] { m_about.show(); });
 
     setTabOrder(m_grade, m_letter);
-    setTabOrder(m_letter, formPosition);
+    setTabOrder(m_letter, m_upper);
+    setTabOrder(m_upper, m_lower);
+    setTabOrder(m_lower, formPosition);
     setTabOrder(formPosition, unspecified);
     setTabOrder(unspecified, angles);
     setTabOrder(angles, symbols);

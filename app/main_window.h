@@ -15,7 +15,8 @@
 // libraries as the program.
 //
 // Shared pieces live in app/: controls (twips → pixels, the bundled font, colours,
-// combo boxes whose list is the only way to choose, the tiled background),
+// combo boxes whose list is the only way to choose, the result boxes, the tiled
+// background),
 // key_filter (the filter that lets only Backspace and keys that type nothing into
 // the filtered fields), messages (the one seam for modal message boxes) and
 // number_text (numbers shown the Russian way on every machine).
@@ -33,6 +34,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace merilon {
@@ -58,8 +60,8 @@ private:
     QComboBox *m_size = nullptr;   // НР
     QComboBox *m_grade = nullptr;  // Комбо1
     QComboBox *m_letter = nullptr; // ПД
-    QLabel *m_upper = nullptr;     // ВО
-    QLabel *m_lower = nullptr;     // НО
+    QLineEdit *m_upper = nullptr;  // ВО
+    QLineEdit *m_lower = nullptr;  // НО
     QLabel *m_tile = nullptr;      // Picture1
     QPlainTextEdit *m_advert = nullptr; // Текст3
     WindowSlot<SymbolChart> m_symbols;

@@ -30,7 +30,7 @@ QRect at(int left, int top, int width, int height)
 
 // The result boxes: where each stands, what of the fit it shows, and its name and
 // unit for a screen reader.
-struct ResultBox
+struct ResultPlace
 {
     std::u16string_view name;
     int frame; // 1: the fields, 2: the fit, 0: the window
@@ -40,7 +40,7 @@ struct ResultBox
     std::u16string_view unit;
 };
 
-const ResultBox resultBoxes[] = {
+const ResultPlace resultBoxes[] = {
     {u"ES", 1, at(166, 26, 64, 22), &fits::FitTexts::holeUpper, u"Верхнее отклонение отверстия ES", u"в микрометрах"},
     {u"es", 1, at(236, 26, 64, 22), &fits::FitTexts::shaftUpper, u"Верхнее отклонение вала es", u"в микрометрах"},
     {u"EI", 1, at(166, 54, 64, 22), &fits::FitTexts::holeLower, u"Нижнее отклонение отверстия EI", u"в микрометрах"},
@@ -100,6 +100,7 @@ QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStr
     list->setMaxVisibleItems(21);
     list->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
     setTextColour(list, textColour);
+    chooseByWheelOnlyWithFocus(list);
     return list;
 }
 
@@ -144,13 +145,11 @@ void FitWindow::buildControls()
                             listTexts(fits::shaftLetters), colour::green);
     m_shaftGrade = addList(inputs, QStringLiteral("ВалКвалитет"), at(242, 76, 58, 22), grades, colour::green);
 
-    for (const ResultBox &b : resultBoxes) {
-        auto *box = new QLineEdit(frames[b.frame]);
-        box->setObjectName(toQString(b.name));
-        box->setGeometry(rectTwips(b.place.x(), b.place.y(), b.place.width(), b.place.height()));
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::ClickFocus);
+    for (const ResultPlace &b : resultBoxes) {
+        auto *box = new ui::ResultBox(toQString(b.name), QString(), b.place, ui::ResultBox::Keys::None,
+                                      ui::ResultBox::Frame::TextBox, frames[b.frame]);
         box->setAlignment(Qt::AlignCenter);
+        box->installEventFilter(this);
         setTextColour(box, colour::purple);
         m_results.append(box);
     }
@@ -159,8 +158,8 @@ void FitWindow::buildControls()
     m_scheme->setObjectName(QStringLiteral("Схема"));
     m_scheme->setGeometry(rectTwips(330 * twipsPerPixel, 8 * twipsPerPixel, 360 * twipsPerPixel, 236 * twipsPerPixel));
 
-    m_message = addLabel(this, QStringLiteral("Сообщение"), QString(), at(10, 376, 570, 34),
-                         Qt::AlignLeft | Qt::AlignVCenter);
+    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 376, 570, 34), this);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_message, colour::red);
 
     auto *copy = new QPushButton(QStringLiteral("Копировать"), this);
@@ -177,7 +176,7 @@ void FitWindow::buildControls()
                               {.control = u"Схема", .name = u"Схема посадки"},
                               {.control = u"Сообщение", .name = u"Сообщение"},
                               {.control = u"Копировать", .name = u"Копировать посадку"}});
-    for (const ResultBox &b : resultBoxes) {
+    for (const ResultPlace &b : resultBoxes) {
         QWidget *box = findChild<QWidget *>(toQString(b.name));
         box->setAccessibleName(toQString(b.spoken));
         box->setAccessibleDescription(toQString(b.unit));
@@ -194,7 +193,12 @@ void FitWindow::buildControls()
     setTabOrder(m_holeLetter, m_holeGrade);
     setTabOrder(m_holeGrade, m_shaftLetter);
     setTabOrder(m_shaftLetter, m_shaftGrade);
-    setTabOrder(m_shaftGrade, copy);
+    QWidget *previous = m_shaftGrade;
+    for (QLineEdit *box : std::as_const(m_results)) { // row by row, as they stand
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, copy);
     m_size->setFocus();
 }
 
@@ -222,10 +226,8 @@ void FitWindow::recompute()
         if (m_results[i]->text() != text)
             m_results[i]->setText(text);
     }
-    if (m_message->text() != texts.message) {
-        m_message->setText(texts.message);
-        m_message->setAccessibleDescription(texts.message);
-    }
+    if (m_message->text() != texts.message)
+        m_message->setResult(texts.message);
     m_scheme->show(texts);
     m_line = texts.line;
 }
@@ -238,9 +240,11 @@ void FitWindow::copyFit()
 
 bool FitWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // Ctrl+C in the size field copies the fit, unless part of the size is selected.
-    if (watched == m_size && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy) && !m_size->hasSelectedText()) {
+    // Ctrl+C in the size field or a result box copies the fit, unless part of its text
+    // is selected: then that part, as everywhere.
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+        && !field->hasSelectedText()) {
         copyFit();
         return true;
     }

@@ -8,12 +8,14 @@
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 
 namespace merilon {
 
 class FitScheme;
+namespace ui {
+class ResultLabel;
+}
 
 class FitWindow final : public QWidget
 {
@@ -40,7 +42,7 @@ private:
     QComboBox *m_shaftLetter = nullptr; // ВалБуква
     QComboBox *m_shaftGrade = nullptr;  // ВалКвалитет
     FitScheme *m_scheme = nullptr;      // Схема
-    QLabel *m_message = nullptr;        // Сообщение
+    ui::ResultLabel *m_message = nullptr; // Сообщение
     QList<QLineEdit *> m_results;       // ES … Система, in the order of their table
     QString m_line;
 };

@@ -25,30 +25,10 @@ const QColor darkNavy(0, 0, 64);
 const QColor navy(0, 0, 128);
 const QColor red(192, 0, 0);
 
-// Heights of the window: with the notes (group 4) and without them.
-constexpr int tallHeight = 4300;
-constexpr int shortHeight = 3100;
-
-QLineEdit *addTextBox(QWidget *parent, const QString &name, const QString &text, QRect twips)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    return box;
-}
-
-// A hidden box that keeps one small number as text.
-QLineEdit *addHiddenField(QWidget *parent, const QString &name, QRect twips)
-{
-    QLineEdit *field = addTextBox(parent, name, name, twips);
-    field->hide();
-    return field;
-}
-
-int numberIn(const QLineEdit *field)
-{
-    return static_cast<int>(parseNumber(field->text()).value_or(0));
-}
+// Client heights of the window, with the notes (group 4) and without them: the
+// outer heights of 4300 and 3100 twips less 475 twips of caption and border.
+constexpr int tallHeight = 3825;
+constexpr int shortHeight = 2625;
 
 // Writes a found value and its unit; a choice that names no value changes nothing.
 void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &shown)
@@ -66,7 +46,7 @@ void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &s
 FormPositionWindow::FormPositionWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма5"), QStringLiteral("Допуски формы и расположения"),
-                         4965, 3825);
+                         4965, tallHeight);
     buildControls();
     load();
 }
@@ -75,13 +55,10 @@ FormPositionWindow::~FormPositionWindow() = default;
 
 void FormPositionWindow::buildControls()
 {
-    m_group = addHiddenField(this, QStringLiteral("Поле1"), {360, 840, 375, 405});
-
-    m_value = addTextBox(this, QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 1920, 735, 360});
+    m_value = new ResultBox(QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 1920, 735, 360},
+                            ResultBox::Keys::DeleteOnly, ResultBox::Frame::TextBox, this);
     m_value->setFont(ui::font(12, true));
     setTextColour(m_value, purple);
-
-    m_listKind = addHiddenField(this, QStringLiteral("Поле0"), {0, 840, 375, 375});
 
     m_interval = addCombo(this, QStringLiteral("Комбо2"), {2280, 1200, 2295, 288});
     m_interval->setEditText(QStringLiteral("Комбо2"));
@@ -125,7 +102,7 @@ void FormPositionWindow::buildControls()
     for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         caption->lower();
 
-    for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_value, m_notes})
+    for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_notes})
         applyKeyFilter(field);
     setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка4"},
                               {.control = u"Комбо2", .label = u"Метка2"},
@@ -172,27 +149,27 @@ void FormPositionWindow::load()
 
 void FormPositionWindow::Tornel1()
 {
-    showValue(m_value, m_unit, fp::lengthTolerance(group(), m_interval->currentText(), m_degree->currentText()));
+    showValue(m_value, m_unit, fp::lengthTolerance(m_group, m_interval->currentText(), m_degree->currentText()));
 }
 
 void FormPositionWindow::Tornel2()
 {
     showValue(m_value, m_unit,
-              fp::diameterTolerance(group(), m_interval->currentText(), m_degree->currentText()));
+              fp::diameterTolerance(m_group, m_interval->currentText(), m_degree->currentText()));
 }
 
 void FormPositionWindow::Index()
 {
     if (const fp::ToleranceType *type = fp::findType(m_type->currentText())) {
-        m_listKind->setText(QString::number(type->listKind));
-        m_group->setText(QString::number(type->group));
+        m_listKind = type->listKind;
+        m_group = type->group;
     }
 }
 
 void FormPositionWindow::Interwal()
 {
     m_interval->clear();
-    if (listKind() == fp::lengthList) {
+    if (m_listKind == fp::lengthList) {
         m_interval->addItems(fp::intervalTexts(fp::lengthList));
         setComboText(m_interval, toQString(fp::lengthIntervals.front()));
     } else {
@@ -203,28 +180,17 @@ void FormPositionWindow::Interwal()
 
 void FormPositionWindow::Prim()
 {
-    const bool notes = group() == 4;
+    const bool notes = m_group == 4;
     setFixedHeight(px(notes ? tallHeight : shortHeight));
     m_notes->setVisible(notes);
 }
 
 void FormPositionWindow::lookup()
 {
-    const int g = group();
-    if (g == 1 || g == 2)
+    if (m_group == 1 || m_group == 2)
         Tornel1();
     else
         Tornel2();
-}
-
-int FormPositionWindow::group() const
-{
-    return numberIn(m_group);
-}
-
-int FormPositionWindow::listKind() const
-{
-    return numberIn(m_listKind);
 }
 
 } // namespace merilon

@@ -27,7 +27,7 @@ private:
     void Tornel1();
     // Shows the value of groups 3 and 4 (diameters).
     void Tornel2();
-    // List kind and group of the type text, into Поле0 and Поле1.
+    // List kind and group of the type text.
     void Index();
     // Refills the interval list for the list kind and picks its first interval.
     void Interwal();
@@ -36,12 +36,9 @@ private:
     // Tornel1 or Tornel2, as the group asks.
     void lookup();
 
-    int group() const;
-    int listKind() const;
-
-    QLineEdit *m_group = nullptr;      // Поле1
+    int m_group = 0;                   // table group 1–4
+    int m_listKind = 0;                // list kind: lengths or diameters
     QLineEdit *m_value = nullptr;      // Текст1
-    QLineEdit *m_listKind = nullptr;   // Поле0
     QComboBox *m_interval = nullptr;   // Комбо2
     QComboBox *m_degree = nullptr;     // Комбо3
     QComboBox *m_type = nullptr;       // Комбо1

@@ -8,9 +8,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
-#include <QStyle>
 
 namespace merilon {
 
@@ -28,33 +26,11 @@ constexpr int symbolHeight = 345;
 
 const QColor captionRed(192, 0, 0);
 
-// A text label of the chart. Its lines are joined by LF and CR; the pair breaks the
-// line once, and the CR shows nothing at the start of the next line.
-class TextLabel final : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const QString shown = QString(text()).replace(toQString(symbols::lineBreak), QStringLiteral("\n"));
-        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()))
-            | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-        style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shown, foregroundRole());
-    }
-};
-
 // A text label: black whatever its frame's caption colour, and deaf to the mouse,
 // so that the pointer resting on it leaves the texts as they are.
-QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
+ResultLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
 {
-    auto *label = new TextLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
+    auto *label = new ResultLabel(name, text, twips, parent);
     setTextColour(label, Qt::black);
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
@@ -87,6 +63,9 @@ void SymbolChart::buildControls()
     m_name = addTextLabel(m_nameFrame, QStringLiteral("Метка3"), QStringLiteral("Метка3"), {120, 240, 4095, 615});
     m_groupFrame = addColouredFrame(this, QStringLiteral("Рамка2"), QStringLiteral("Группа"), {120, 2400, 4335, 615});
     m_group = addTextLabel(m_groupFrame, QStringLiteral("Метка2"), QStringLiteral("Метка2"), {120, 240, 4095, 255});
+    // Read out under their frames' captions.
+    m_name->setAccessibleName(m_nameFrame->title());
+    m_group->setAccessibleName(m_groupFrame->title());
     m_symbolFrame = addColouredFrame(this, QStringLiteral("Рамка1"), QString(), {120, 840, 4335, 1455});
 
     for (int i = static_cast<int>(m_symbols.size()) - 1; i >= 0; --i) {
@@ -126,8 +105,8 @@ void SymbolChart::load()
 
 void SymbolChart::Имя()
 {
-    m_group->setText(QString());
-    m_name->setText(toQString(symbols::idleName));
+    m_group->setResult(QString());
+    m_name->setResult(toQString(symbols::idleName));
 }
 
 void SymbolChart::mouseMoveEvent(QMouseEvent *)
@@ -142,8 +121,8 @@ bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
     for (std::size_t i = 0; i < m_symbols.size(); ++i) {
         if (watched == m_symbols[i]) {
             Имя();
-            m_group->setText(toQString(symbols::chart[i].group));
-            m_name->setText(toQString(symbols::chart[i].name));
+            m_group->setResult(toQString(symbols::chart[i].group));
+            m_name->setResult(toQString(symbols::chart[i].name));
             return true;
         }
     }

@@ -12,6 +12,10 @@ class QLabel;
 
 namespace merilon {
 
+namespace ui {
+class ResultLabel;
+}
+
 class SymbolChart final : public QWidget
 {
 public:
@@ -31,9 +35,9 @@ private:
     void Имя();
 
     QGroupBox *m_nameFrame = nullptr;        // Рамка3
-    QLabel *m_name = nullptr;                // Метка3
+    ui::ResultLabel *m_name = nullptr;       // Метка3
     QGroupBox *m_groupFrame = nullptr;       // Рамка2
-    QLabel *m_group = nullptr;               // Метка2
+    ui::ResultLabel *m_group = nullptr;      // Метка2
     QGroupBox *m_symbolFrame = nullptr;      // Рамка1
     std::array<QLabel *, 15> m_symbols = {}; // Изображение1 … Изображение15
 };

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace merilon::test {
 
@@ -38,6 +39,14 @@ void showAndWait(QWidget *window)
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         qFatal("window %s not exposed", qPrintable(window->objectName()));
+}
+
+void turnWheel(QWidget *widget, int notches)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
 }
 
 static QPoint arrowCentre(QComboBox *combo)

@@ -22,6 +22,10 @@ void chooseIndex(QComboBox *combo, int index);
 // Gives `widget` the focus and types `keys` into it, any characters, as key events.
 void typeInto(QWidget *widget, const QString &keys);
 
+// Turns the mouse wheel over the middle of `widget` by `notches` (positive: away from
+// the user).
+void turnWheel(QWidget *widget, int notches);
+
 // The items of a combo's list, in order.
 QStringList items(const QComboBox *combo);
 

@@ -166,8 +166,8 @@ private slots:
         QApplication::clipboard()->clear();
         QTest::mouseClick(child<QPushButton>(m_window.get(), "Копировать"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), line);
-        // Ctrl+C from a list and from the size field without a selection.
-        for (const char *name : {"ВалКвалитет", "Размер"}) {
+        // Ctrl+C from a list, the size field and a result box without a selection.
+        for (const char *name : {"ВалКвалитет", "Размер", "Smax"}) {
             QApplication::clipboard()->clear();
             QWidget *control = child<QWidget>(m_window.get(), name);
             control->setFocus();

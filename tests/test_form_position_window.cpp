@@ -32,8 +32,6 @@ struct Form
     QLineEdit *value = child<QLineEdit>(&window, u"Текст1"_qs);
     QLabel *unit = child<QLabel>(&window, u"Метка6"_qs);
     QPlainTextEdit *notes = child<QPlainTextEdit>(&window, u"Текст2"_qs);
-    QLineEdit *listKind = child<QLineEdit>(&window, u"Поле0"_qs);
-    QLineEdit *group = child<QLineEdit>(&window, u"Поле1"_qs);
 
     Form() { showAndWait(&window); }
     QString shown() const { return value->text() + u' ' + unit->text(); }
@@ -109,13 +107,9 @@ void TestFormPositionWindow::startUp()
     QCOMPARE(f.degree->currentText(), u"7"_qs);
     QCOMPARE(items(f.degree), fp::degreeTexts());
     QCOMPARE(f.shown(), u"12 мкм"_qs);
-    QCOMPARE(f.listKind->text(), u"4"_qs);
-    QCOMPARE(f.group->text(), u"4"_qs);
-    QVERIFY(!f.listKind->isVisible());
-    QVERIFY(!f.group->isVisible());
     QVERIFY(f.notes->isVisible());
     QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_qs, u"\n"_qs));
-    QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(4300)));
+    QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(3825)));
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
     QCOMPARE(f.window.palette().color(QPalette::Window), QColor(255, 255, 220));
     QCOMPARE(f.notes->palette().color(QPalette::Base), QColor(255, 255, 220));
@@ -194,15 +188,13 @@ void TestFormPositionWindow::typeChoice()
     choose(f.degree, u"9"_qs);
     choose(f.interval, u"свыше 30 до 50"_qs); // not the first of either list
     choose(f.type, QString::fromUtf8(QTest::currentDataTag()));
-    QCOMPARE(f.listKind->text(), QString::number(listKind));
-    QCOMPARE(f.group->text(), QString::number(group));
     QCOMPARE(items(f.interval), fp::intervalTexts(listKind));
     QCOMPARE(f.interval->currentText(), listKind == fp::lengthList ? u"до 10"_qs : u"до 3"_qs);
     QCOMPARE(f.interval->currentIndex(), 0);
     QCOMPARE(f.degree->currentText(), u"9"_qs);
     QCOMPARE(f.shown(), expected(group, 0, 9));
     QCOMPARE(f.notes->isVisible(), group == 4);
-    QCOMPARE(f.window.height(), ui::px(group == 4 ? 4300 : 3100));
+    QCOMPARE(f.window.height(), ui::px(group == 4 ? 3825 : 2625));
     QCOMPARE(f.window.width(), ui::px(4965));
     // The same type again still goes back to the first interval.
     chooseIndex(f.interval, 3);
@@ -283,7 +275,7 @@ void TestFormPositionWindow::degreeThatIsNoWholeNumberKeepsTheShownValue()
     choose(f.type, u"плоскостности"_qs);
     QCOMPARE(f.shown(), u"12 мкм"_qs);
     QCOMPARE(f.interval->currentText(), u"до 10"_qs);
-    QCOMPARE(f.window.height(), ui::px(3100));
+    QCOMPARE(f.window.height(), ui::px(2625));
     QVERIFY(!f.notes->isVisible());
 
     choose(f.degree, u"10"_qs);
@@ -305,9 +297,9 @@ void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
     Form f;
     press(f.type, Qt::Key_Backspace); // "радиального биени"
     choose(f.interval, u"свыше 3 до 10"_qs);
-    QCOMPARE(f.group->text(), u"4"_qs);
-    QCOMPARE(f.listKind->text(), u"4"_qs);
-    QCOMPARE(f.shown(), u"16 мкм"_qs);
+    QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
+    QCOMPARE(f.shown(), u"16 мкм"_qs); // group 4
+    QCOMPARE(f.window.height(), ui::px(3825));
     QVERIFY(f.notes->isVisible());
 }
 
@@ -338,7 +330,7 @@ void TestFormPositionWindow::mainWindowButtonShowsOneInstance()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_qs)->currentText(), u"радиального биения"_qs);
     QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_qs)->text(), u"12"_qs);
-    QCOMPARE(shown.first()->height(), ui::px(4300));
+    QCOMPARE(shown.first()->height(), ui::px(3825));
     QVERIFY(main.isVisible());
     shown.first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -38,8 +38,8 @@ class MainWindowTest : public QObject
     QComboBox *m_size = nullptr;
     QComboBox *m_grade = nullptr;
     QComboBox *m_letter = nullptr;
-    QLabel *m_upper = nullptr;
-    QLabel *m_lower = nullptr;
+    QLineEdit *m_upper = nullptr;
+    QLineEdit *m_lower = nullptr;
 
     QStringList captions() const { return {m_upper->text(), m_lower->text()}; }
     QList<Message> messages() { return m_messages->take(); }
@@ -62,8 +62,8 @@ private slots:
         m_size = child<QComboBox>(m_window.get(), "НР");
         m_grade = child<QComboBox>(m_window.get(), "Комбо1");
         m_letter = child<QComboBox>(m_window.get(), "ПД");
-        m_upper = child<QLabel>(m_window.get(), "ВО");
-        m_lower = child<QLabel>(m_window.get(), "НО");
+        m_upper = child<QLineEdit>(m_window.get(), "ВО");
+        m_lower = child<QLineEdit>(m_window.get(), "НО");
     }
 
     void cleanup()
@@ -132,12 +132,11 @@ private slots:
         QCOMPARE(m_size->palette().color(QPalette::Text), QColor(0, 0, 128));
         QCOMPARE(m_grade->palette().color(QPalette::Text), QColor(128, 0, 0));
         QCOMPARE(m_letter->palette().color(QPalette::Text), QColor(0, 128, 0));
-        QCOMPARE(m_upper->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+        QCOMPARE(m_upper->palette().color(QPalette::Text), QColor(128, 0, 128));
+        QCOMPARE(m_upper->alignment(), Qt::AlignCenter);
         // The result boxes and the lists keep the system's window colour in the yellow frame.
         const QColor systemWindow = QApplication::palette().color(QPalette::Base);
-        for (QWidget *control : std::initializer_list<QWidget *>{m_upper, m_lower})
-            QCOMPARE(control->palette().color(QPalette::Window), systemWindow);
-        for (QWidget *control : std::initializer_list<QWidget *>{m_size, m_grade, m_letter})
+        for (QWidget *control : std::initializer_list<QWidget *>{m_upper, m_lower, m_size, m_grade, m_letter})
             QCOMPARE(control->palette().color(QPalette::Base), systemWindow);
     }
 
@@ -148,8 +147,8 @@ private slots:
 
     void tabOrder()
     {
-        const QStringList expected = {"ПД", "Комманда1", "Комманда2", "Комманда3", "Комманда4",
-                                      "Текст3", "НР", "Комманда5", "Комбо1"};
+        const QStringList expected = {"ПД", "ВО", "НО", "Комманда1", "Комманда2", "Комманда3",
+                                      "Комманда4", "Текст3", "НР", "Комманда5", "Комбо1"};
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -337,6 +336,51 @@ private slots:
         QTest::keyClick(field, Qt::Key_Home);
         QTest::keyClick(field, Qt::Key_Delete);
         QCOMPARE(field->currentText(), before.chopped(1).mid(1));
+        QVERIFY(messages().isEmpty());
+    }
+
+    // A deviation is selected with the mouse or the keyboard and copied as shown;
+    // nothing typed, pasted or deleted changes it.
+    void deviationsCopiedAsShown_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::newRow("f") << "f" << "-20" << "-41";
+        QTest::newRow("js") << "js" << "10,5" << "-10,5";
+    }
+    void deviationsCopiedAsShown()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        choose(m_size, "св. 18 до 24");
+        choose(m_letter, letter);
+        const QPoint left(2, m_upper->height() / 2);
+        const QPoint right(m_upper->width() - 2, left.y());
+        QTest::mousePress(m_upper, Qt::LeftButton, Qt::NoModifier, left);
+        QTest::mouseMove(m_upper, right);
+        QTest::mouseRelease(m_upper, Qt::LeftButton, Qt::NoModifier, right);
+        QCOMPARE(m_upper->selectedText(), upper);
+        QTest::keyClick(m_upper, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), upper);
+
+        QTest::keyClick(m_upper, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_lower);
+        QTest::keyClick(m_lower, Qt::Key_Home);
+        QTest::keyClick(m_lower, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(m_lower, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), lower);
+
+        for (QLineEdit *box : {m_upper, m_lower}) {
+            typeInto(box, "7a,");
+            for (Qt::Key key : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete})
+                QTest::keyClick(box, key);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            for (Qt::Key key : {Qt::Key_X, Qt::Key_V})
+                QTest::keyClick(box, key, Qt::ControlModifier);
+        }
+        QCOMPARE(captions(), QStringList({upper, lower}));
         QVERIFY(messages().isEmpty());
     }
 

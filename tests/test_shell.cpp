@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The pieces every window shares: the key filter and numbers as text.
+#include "app/controls.h"
 #include "app/key_filter.h"
 #include "app/number_text.h"
 #include "gui_test.h"
@@ -8,7 +9,11 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
@@ -133,6 +138,90 @@ private slots:
 
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    // A wheel turn over a list without the focus changes nothing and takes no focus;
+    // with the focus it steps to the next item and is a choice, like an arrow key.
+    void wheelChoosesOnlyWithFocus()
+    {
+        QWidget window;
+        QComboBox *list = ui::addCombo(&window, QStringLiteral("list"), {0, 0, 1500, 315}, {"1", "2", "3"});
+        QComboBox *other = ui::addCombo(&window, QStringLiteral("other"), {0, 600, 1500, 315}, {"a"});
+        ui::setComboText(list, QStringLiteral("2"));
+        QSignalSpy chosen(list, &QComboBox::activated);
+        test::showAndWait(&window);
+        other->setFocus();
+        QVERIFY((list->focusPolicy() & Qt::WheelFocus) != Qt::WheelFocus);
+        test::turnWheel(list, -1);
+        QCOMPARE(list->currentText(), QString("2"));
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(QApplication::focusWidget(), other);
+
+        QTest::keyClick(other, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        test::turnWheel(list, -1);
+        QCOMPARE(list->currentText(), QString("3"));
+        QCOMPARE(chosen.count(), 1);
+        test::turnWheel(list, 2);
+        QCOMPARE(list->currentText(), QString("2"));
+        QCOMPARE(chosen.count(), 2);
+    }
+
+    // ui::addCombo cuts the two connections by which Qt's editable combo box takes an
+    // edited text that equals an item as a choice. Should a Qt update drop or rename
+    // them, this fails: then find anew what makes an edited text choose an item.
+    void comboEditConnectionsPinned()
+    {
+        QComboBox plain;
+        plain.setEditable(true);
+        QVERIFY(QObject::disconnect(plain.lineEdit(), &QLineEdit::editingFinished, &plain, nullptr));
+        QVERIFY(QObject::disconnect(plain.lineEdit(), &QLineEdit::returnPressed, &plain, nullptr));
+        QWidget window;
+        QComboBox *list = ui::addCombo(&window, QStringLiteral("list"), {0, 0, 1500, 315}, {"1"});
+        QVERIFY(!QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr));
+        QVERIFY(!QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr));
+    }
+
+    // The style hands Fusion one palette for equal palettes, because Qt gives every
+    // widget whose palette is set a palette of its own cache key, and Fusion keys its
+    // cached frames by that key. Should a Qt update give equal palettes one key, this
+    // fails: then the style buys nothing and can go.
+    void equalPalettesHaveTheirOwnCacheKeys()
+    {
+        QWidget first;
+        QWidget second;
+        ui::setBackground(&first, QColor(255, 255, 192));
+        ui::setBackground(&second, QColor(255, 255, 192));
+        QCOMPARE(first.palette(), second.palette());
+        QVERIFY(first.palette().cacheKey() != second.palette().cacheKey());
+    }
+
+    // Qt's own texts are Russian whatever the environment's language (CTest runs this
+    // under LC_ALL=C.UTF-8): the context menu of a plain edit field and the buttons of a
+    // message box.
+    void qtTextsInRussian()
+    {
+        QLineEdit field(QStringLiteral("12,5"));
+        test::showAndWait(&field);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, field.rect().center(),
+                                    field.mapToGlobal(field.rect().center()));
+        QApplication::sendEvent(&field, &menuEvent);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                texts.append(action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
+        }
+        menu->close();
+        QCOMPARE(texts, (QStringList{"Отменить действие", "Повторить действие", "Вырезать", "Копировать",
+                                     "Вставить", "Удалить", "Выделить всё"}));
+
+        // Qt's Russian texts write OK in Latin letters, as Russian desktops do.
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Извините, но ..."), QStringLiteral("x"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QString("OK"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QString("Отмена"));
     }
 };
 

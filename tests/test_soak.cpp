@@ -12,11 +12,13 @@
 // doing it, so that a crash or a freeze is caught like any wrong value; a failing
 // run is replayed from fresh windows in further child processes and shrunk by delta
 // debugging to the shortest action list that still fails, which is printed with the
-// seed.
+// seed and kept in a file, with the command that replays it.
 //
 //   MERILON_SOAK_SEED            seed of the random sequence (default 7)
 //   MERILON_SOAK_ACTIONS         number of actions (default 20000)
 //   MERILON_SOAK_SHRINK_SECONDS  time allowed for shrinking a failing run (default 300)
+//   MERILON_SOAK_REPLAY          a file of actions to replay instead of a random run
+//   MERILON_SOAK_DESCRIBE        set: a replay tells each action as it meets it
 #include "angles/angle_table.h"
 #include "app/controls.h"
 #include "app/main_window.h"
@@ -32,6 +34,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -94,7 +97,7 @@ const std::array<WindowFacts, WindowCount> &facts()
         {u"Форма1"_s,
          QString(),
          {{u"НР"_s, Keys::Filtered}, {u"Комбо1"_s, Keys::Filtered}, {u"ПД"_s, Keys::Filtered},
-          {u"ВО"_s, Keys::None}, {u"НО"_s, Keys::None}, {u"Текст3"_s, Keys::ReadOnly}},
+          {u"ВО"_s, Keys::ReadOnly}, {u"НО"_s, Keys::ReadOnly}, {u"Текст3"_s, Keys::ReadOnly}},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s, u"Текст3"_s}},
         {u"Форма5"_s,
@@ -943,19 +946,17 @@ private:
         park();
     }
 
-    // The wheel over a list steps through it: a choice, as a click in it is.
+    // The wheel over a list with the focus steps through it: a choice, as a click in
+    // it is; over a list without the focus it does nothing.
     void wheel(const Action &a)
     {
         if (!usable(a.window) || facts()[std::size_t(a.window)].combos.isEmpty())
             return;
         QComboBox *combo = comboOf(a.window, a.control);
         const int current = combo->currentIndex();
-        const QPointF at = QRectF(combo->rect()).center();
-        QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, a.number > 0 ? 120 : -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &event);
+        test::turnWheel(combo, a.number > 0 ? 1 : -1);
         const int next = current + (a.number > 0 ? -1 : 1);
-        if (next >= 0 && next < combo->count()) {
+        if (combo->hasFocus() && next >= 0 && next < combo->count()) {
             chosen(a.window, combo->objectName(), next);
             tally("choices with the wheel");
         }
@@ -1359,6 +1360,8 @@ private:
             m_fault = check();
         }
         sendMouse(about, about->mapFromGlobal(global), QEvent::MouseButtonRelease, button);
+        if (button == Qt::LeftButton && isDragSurface(target))
+            m_drag.active = false; // the release comes to where the press went, and ends the drag
         if (exit) {
             m_live[About].open = false; // the release closes it, wherever the pointer is
             ex(About).exitDown = false;
@@ -1524,7 +1527,7 @@ private:
         }
         if (w == FormPosition) {
             const bool notes = e.group == 4;
-            if (control(w, u"Текст2"_s)->isVisible() != notes || live.window->height() != ui::px(notes ? 4300 : 3100))
+            if (control(w, u"Текст2"_s)->isVisible() != notes || live.window->height() != ui::px(notes ? 3825 : 2625))
                 return u"notes shown %1 and height %2 for group %3"_s.arg(control(w, u"Текст2"_s)->isVisible())
                     .arg(live.window->height()).arg(e.group);
         }
@@ -1775,45 +1778,53 @@ class TestSoak : public QObject
         return result.failed ? std::optional(result) : std::nullopt;
     }
 
-    // Delta debugging: drops ever smaller runs of actions while the rest still fails.
+    // Delta debugging: drops what the rest still fails without, coarse to fine: all
+    // but a short tail, all that was done to one window, halves, quarters and so on
+    // down to single actions, these until none can go.
     QList<Action> shrink(QList<Action> actions, ChildResult &last, const QString &path)
     {
         QElapsedTimer clock;
         clock.start();
         const int seconds = qEnvironmentVariableIntValue("MERILON_SOAK_SHRINK_SECONDS");
         const qint64 budget = 1000LL * (seconds > 0 ? seconds : 300);
-        const auto cut = [](QList<Action> list, const ChildResult &r) {
-            if (r.failedAt >= 0 && r.failedAt < list.size())
-                list.resize(r.failedAt + 1);
-            return list;
+        // `rest` replaces the actions if it still fails; cut after its failing action.
+        const auto keep = [&](const QList<Action> &rest) {
+            if (clock.elapsed() >= budget || rest.size() >= actions.size())
+                return false;
+            const auto r = fails(rest, path);
+            if (!r)
+                return false;
+            actions = rest;
+            if (r->failedAt >= 0 && r->failedAt < actions.size())
+                actions.resize(r->failedAt + 1);
+            last = *r;
+            return true;
         };
-        // Most faults need only the last few actions: try short tails first.
-        for (qsizetype tail = 4; tail < actions.size() && clock.elapsed() < budget; tail *= 2) {
-            if (const auto r = fails(actions.mid(actions.size() - tail), path)) {
-                actions = cut(actions.mid(actions.size() - tail), *r);
-                last = *r;
+        for (qsizetype tail = 4; tail < actions.size(); tail *= 2) {
+            if (keep(actions.mid(actions.size() - tail)))
                 break;
-            }
         }
-        qsizetype parts = 2;
-        while (actions.size() >= 2 && clock.elapsed() < budget) {
-            const qsizetype chunk = (actions.size() + parts - 1) / parts;
-            bool reduced = false;
-            for (qsizetype start = 0; start < actions.size() && clock.elapsed() < budget; start += chunk) {
-                QList<Action> rest = actions.mid(0, start) + actions.mid(start + chunk);
-                if (const auto r = fails(rest, path)) {
-                    actions = cut(rest, *r);
-                    last = *r;
-                    parts = std::max<qsizetype>(parts - 1, 2);
-                    reduced = true;
-                    break;
-                }
+        for (int w = 0; w < WindowCount; ++w) {
+            QList<Action> rest;
+            for (const Action &a : actions) {
+                const bool anyWindow = a.what == Do::Key || a.what == Do::Type || a.what == Do::Paste || a.what == Do::Restart;
+                if (anyWindow || a.window != w)
+                    rest.append(a);
             }
-            if (!reduced) {
-                if (parts >= actions.size())
-                    break;
-                parts = std::min(parts * 2, actions.size());
+            keep(rest);
+        }
+        for (qsizetype chunk = std::max<qsizetype>(1, actions.size() / 2); clock.elapsed() < budget;) {
+            bool dropped = false;
+            for (qsizetype start = 0; start < actions.size() && clock.elapsed() < budget;) {
+                if (keep(actions.mid(0, start) + actions.mid(start + chunk)))
+                    dropped = true;
+                else
+                    start += chunk;
             }
+            if (chunk > 1)
+                chunk /= 2;
+            else if (!dropped)
+                break;
         }
         return actions;
     }
@@ -1911,8 +1922,12 @@ private slots:
         QString list;
         for (qsizetype i = 0; i < shortest.size(); ++i)
             list += u"  %1. %2\n"_s.arg(i + 1).arg(steps.value(i, describe(shortest[i])));
-        qInfo("the shortest action list that still fails (%lld actions), from fresh windows:\n%s  → %s",
-              static_cast<long long>(shortest.size()), qPrintable(list), qPrintable(result.report));
+        const QString kept = QDir::temp().filePath(u"merilon-soak-%1.tsv"_s.arg(seed()));
+        writeActions(kept, shortest);
+        qInfo("the shortest action list that still fails (%lld actions), from fresh windows:\n%s  → %s\n"
+              "replay: %s=%s %s=1 QT_QPA_PLATFORM=offscreen %s soak",
+              static_cast<long long>(shortest.size()), qPrintable(list), qPrintable(result.report), replayVariable,
+              qPrintable(kept), describeVariable, qPrintable(QCoreApplication::applicationFilePath()));
         QFAIL(qPrintable(u"seed %1: %2"_s.arg(seed()).arg(result.report)));
     }
 };

@@ -22,7 +22,7 @@ cp "$deb" "$root/tmp/"
 chroot "$root" apt-get update -qq
 chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/tmp/$(basename "$deb")" >/dev/null
 
-entry="$root/usr/share/applications/merilon.desktop"
+entry="$root/usr/share/applications/org.example.merilon.desktop"
 command=$(sed -n 's/^Exec=//p' "$entry")
 echo "menu entry runs: $command"
 set +e

@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Installs what building Мерилон needs on Debian 12, and the packages named as
-# arguments, where they are missing.
+# Installs, where they are missing, the Debian 12 packages that building and running
+# Мерилон needs; with --tests also every tool the tests use; and the packages named
+# as arguments.   Usage: install-deps.sh [--tests] [PACKAGE...]
 # Runs as root, or through sudo.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev)
+# The compiler, the build tools, Qt, and Qt's own Russian texts that the program loads.
+packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n)
+# The tools of the tests: the package check (dpkg-dev, file for CPack, desktop-file-utils,
+# lintian, appstream), the benchmarks, Valgrind's memcheck, and the screen-reader check
+# on a virtual X server with the accessibility bus.
+tests=(dpkg-dev file desktop-file-utils lintian appstream libbenchmark-dev valgrind
+       xvfb at-spi2-core dbus-x11 python3-pyatspi)
+if [ "${1:-}" = --tests ]; then
+  shift
+  packages+=("${tests[@]}")
+fi
 packages+=("$@")
 
 missing=()

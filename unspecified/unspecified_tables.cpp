@@ -170,20 +170,9 @@ std::optional<QString> notes(int tableGroup)
 {
     static const std::array<QString, 4> cached = {joinParagraphs(perpendicularityNotes), joinParagraphs(faceRunOutNotes),
                                                   joinParagraphs(symmetryNotes), joinParagraphs(axisNotes)};
-    if (tableGroup >= 1 && tableGroup <= 4)
-        return cached[std::size_t(tableGroup - 1)];
-    switch (tableGroup) {
-    case 1:
-        return joinParagraphs(perpendicularityNotes);
-    case 2:
-        return joinParagraphs(faceRunOutNotes);
-    case 3:
-        return joinParagraphs(symmetryNotes);
-    case 4:
-        return joinParagraphs(axisNotes);
-    default:
+    if (tableGroup < 1 || tableGroup > 4)
         return std::nullopt;
-    }
+    return cached[std::size_t(tableGroup - 1)];
 }
 
 std::optional<double> value(int tableGroup, QStringView interval, QStringView accuracyGroup)

@@ -9,9 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
-#include <cmath>
 #include <optional>
 
 namespace merilon {
@@ -24,50 +21,6 @@ const QColor maroon(128, 0, 0);
 const QColor navy(0, 0, 128);
 const QColor darkNavy(0, 0, 64);
 const QColor purple(128, 0, 128);
-
-// A text box at a twips rectangle.
-QLineEdit *addTextBox(QWidget *parent, const QString &name, const QString &text, QRect twips)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    return box;
-}
-
-// The notes: word-wrapped paragraphs joined by LF and CR. The label keeps its text as
-// it is; on screen the pair is one line break, where Qt alone would draw the CR as a
-// space at the start of the next paragraph.
-class NotesLabel final : public QLabel
-{
-public:
-    NotesLabel(const QString &name, const QString &text, QRect twips, QWidget *parent) : QLabel(text, parent)
-    {
-        setObjectName(name);
-        setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-        setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setWordWrap(true);
-        setAutoFillBackground(false);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        QString shown = text();
-        shown.remove(QLatin1Char('\r'));
-        style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(),
-                              shown, foregroundRole());
-    }
-};
-
-// The whole number that a hidden field holds, if it holds one.
-std::optional<int> fieldNumber(const QLineEdit *field)
-{
-    const std::optional<double> number = parseNumber(field->text());
-    if (!number || *number != std::trunc(*number) || std::fabs(*number) > 1e6)
-        return std::nullopt;
-    return static_cast<int>(*number);
-}
 
 } // namespace
 
@@ -87,7 +40,7 @@ void UnspecifiedWindow::buildControls()
 
     m_notesFrame = addFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Примечание"), {120, 2760, 4695, 2775});
     setTextColour(m_notesFrame, QColor(192, 0, 0));
-    m_notes = new NotesLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
+    m_notes = new ResultLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
 
     // The selectors' heights follow from the font, as on the main window.
@@ -100,14 +53,11 @@ void UnspecifiedWindow::buildControls()
     setComboText(m_interval, QStringLiteral("Комбо2"));
     setTextColour(m_interval, darkNavy);
 
-    m_listKind = addTextBox(this, QStringLiteral("Поле0"), QStringLiteral("Поле0"), {3960, 120, 615, 375});
-    m_listKind->hide();
-    m_value = addTextBox(this, QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 2160, 855, 360});
+    // The program writes the value; the user may select and copy it.
+    m_value = new ResultBox(QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 2160, 855, 360},
+                            ResultBox::Keys::None, ResultBox::Frame::TextBox, this);
     m_value->setFont(ui::font(12, true));
     setTextColour(m_value, purple);
-    m_value->setReadOnly(true); // the program writes it; the user may select and copy
-    m_tableGroup = addTextBox(this, QStringLiteral("Поле1"), QStringLiteral("Поле1"), {3960, 480, 615, 405});
-    m_tableGroup->hide();
 
     QLabel *heading = addLabel(this, QStringLiteral("Метка1"),
                                QStringLiteral("Неуказанные допуски формы и расположения поверхностей"),
@@ -148,6 +98,7 @@ void UnspecifiedWindow::buildControls()
                               {.control = u"Комбо2", .label = u"Метка2"},
                               {.control = u"Комбо3", .label = u"Метка3"},
                               {u"Текст1", u"Метка5", {}, u"в миллиметрах"}});
+    m_notes->setAccessibleName(m_notesFrame->title());
     m_kind->setFocus();
 }
 
@@ -155,8 +106,8 @@ void UnspecifiedWindow::load()
 {
     setBackground(m_notesFrame, QColor(255, 255, 220));
     setComboText(m_kind, QStringLiteral("радиального биения"));
-    m_listKind->setText(QString::number(4));
-    m_tableGroup->setText(QString::number(4));
+    m_listKind = 4;
+    m_tableGroup = 4;
     setComboText(m_interval, QStringLiteral("до 3"));
     setComboText(m_group, QStringLiteral("12"));
     // The value of group 4, "до 3", "12", written as it stands.
@@ -166,32 +117,26 @@ void UnspecifiedWindow::load()
 
 void UnspecifiedWindow::Tornel3()
 {
-    const std::optional<int> group = fieldNumber(m_tableGroup);
-    if (!group)
-        return;
     if (const std::optional<QString> text =
-            unspecified::valueText(*group, m_interval->currentText(), m_group->currentText()))
+            unspecified::valueText(m_tableGroup, m_interval->currentText(), m_group->currentText()))
         m_value->setText(*text);
 }
 
 void UnspecifiedWindow::Index()
 {
     if (const std::optional<unspecified::Kind> kind = unspecified::kindOf(m_kind->currentText())) {
-        m_listKind->setText(QString::number(kind->listKind));
-        m_tableGroup->setText(QString::number(kind->tableGroup));
+        m_listKind = kind->listKind;
+        m_tableGroup = kind->tableGroup;
     }
-    if (const std::optional<int> group = fieldNumber(m_tableGroup)) {
-        if (const std::optional<QString> notes = unspecified::notes(*group))
-            m_notes->setText(*notes);
-    }
+    if (const std::optional<QString> notes = unspecified::notes(m_tableGroup))
+        m_notes->setResult(*notes);
 }
 
 void UnspecifiedWindow::Interwal()
 {
-    const int listKind = fieldNumber(m_listKind).value_or(0);
     m_interval->clear();
-    m_interval->addItems(unspecified::intervalTexts(listKind));
-    setComboText(m_interval, unspecified::firstInterval(listKind));
+    m_interval->addItems(unspecified::intervalTexts(m_listKind));
+    setComboText(m_interval, unspecified::firstInterval(m_listKind));
 }
 
 } // namespace merilon

@@ -13,6 +13,10 @@ class QLineEdit;
 
 namespace merilon {
 
+namespace ui {
+class ResultLabel;
+}
+
 class UnspecifiedWindow final : public QWidget
 {
 public:
@@ -31,13 +35,13 @@ private:
     void Interwal();
 
     QGroupBox *m_notesFrame = nullptr; // Рамка3
-    QLabel *m_notes = nullptr;         // Метка7
+    ui::ResultLabel *m_notes = nullptr; // Метка7
     QComboBox *m_kind = nullptr;       // Комбо1
     QComboBox *m_group = nullptr;      // Комбо3
     QComboBox *m_interval = nullptr;   // Комбо2
-    QLineEdit *m_listKind = nullptr;   // Поле0, hidden
+    int m_listKind = 0;                // list kind: lengths or diameters
     QLineEdit *m_value = nullptr;      // Текст1
-    QLineEdit *m_tableGroup = nullptr; // Поле1, hidden
+    int m_tableGroup = 0;              // table group 1–4
 };
 
 } // namespace merilon
