@@ -35,8 +35,7 @@ void AngleWindow::buildControls()
     addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск"), {240, 2040, 855, 255});
     // The captions lie beneath the lists that they touch at the edge, so that every
     // point of a list takes the mouse.
-    for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-        caption->lower();
+    lowerCaptions(this);
 
     m_result = new ResultBox(QStringLiteral("Текст1"), QString(), {1320, 1890, 1215, 495},
                              ResultBox::Keys::DeleteOnly, ResultBox::Frame::TextBox, this);

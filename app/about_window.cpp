@@ -70,7 +70,7 @@ int screenPixel(double twips)
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-const QColor lightYellow(255, 255, 192);
+using ui::colour::lightYellow;
 
 } // namespace
 

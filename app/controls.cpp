@@ -261,6 +261,12 @@ void chooseByWheelOnlyWithFocus(QComboBox *combo)
     combo->installEventFilter(guard);
 }
 
+void lowerCaptions(QWidget *window)
+{
+    for (QLabel *caption : window->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        caption->lower();
+}
+
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
 {
     auto *picture = new QLabel(parent);

@@ -74,6 +74,9 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
 // A wheel turn over the list changes its item only while the list has the keyboard
 // focus, and then it is a choice like an arrow key; it never takes the focus.
 void chooseByWheelOnlyWithFocus(QComboBox *combo);
+// Puts a window's captions (its own labels) beneath its other controls, which some of
+// them touch at the edge, so that every point of a list or a box takes the mouse.
+void lowerCaptions(QWidget *window);
 // A hidden picture holder whose pixmap tiles a window's background.
 QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
 

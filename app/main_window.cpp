@@ -23,11 +23,7 @@ using namespace ui;
 
 namespace {
 
-const QColor lightGreen(192, 255, 192);
-const QColor navy(0, 0, 128);
-const QColor maroon(128, 0, 0);
-const QColor green(0, 128, 0);
-const QColor purple(128, 0, 128);
+using namespace ui::colour;
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect twips,
                        const QColor &colour)
@@ -54,7 +50,7 @@ ResultBox *addDeviationBox(QWidget *parent, const QString &name, QRect twips)
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма1"), QStringLiteral("Мерилон"), 5865, 4950);
-    setBackground(this, QColor(224, 224, 224));
+    setBackground(this, grey);
     buildControls();
     load();
 }
@@ -68,7 +64,7 @@ void MainWindow::buildControls()
              {240, 120, 3135, 615}, Qt::AlignHCenter | Qt::AlignTop);
 
     QGroupBox *frame = addFrame(this, QStringLiteral("Рамка1"), QString(), {240, 720, 3015, 2535});
-    setBackground(frame, QColor(255, 255, 192));
+    setBackground(frame, lightYellow);
 
     setTextColour(addLabel(frame, QStringLiteral("Метка27"), QStringLiteral("Номинальные размеры, мм"),
                            {120, 240, 2655, 255}, Qt::AlignHCenter | Qt::AlignTop),
@@ -100,7 +96,7 @@ void MainWindow::buildControls()
     QPushButton *angles = addButton(this, QStringLiteral("Комманда3"), QStringLiteral("Допуски углов"),
                                     {3480, 120, 1695, 375}, lightGreen);
     QPushButton *about = addButton(this, QStringLiteral("Комманда5"), QStringLiteral("?"),
-                                   {5280, 120, 375, 375}, QColor(255, 224, 192));
+                                   {5280, 120, 375, 375}, lightOrange);
     about->setFont(ui::font(12, true));
     about->setToolTip(QStringLiteral("О программе"));
     QPushButton *formPosition =
@@ -122,7 +118,7 @@ void MainWindow::buildControls()
     advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     advert->setFocusPolicy(Qt::StrongFocus);
     advert->setTabChangesFocus(true);
-    setBackground(advert, QColor(224, 224, 224));
+    setBackground(advert, grey);
     setTextColour(advert, maroon);
     // The first line is a link to the fit window: a click on it, or Enter in the box.
     QTextCursor cursor(advert->document());

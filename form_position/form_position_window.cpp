@@ -18,12 +18,7 @@ namespace fp = form_position;
 
 namespace {
 
-const QColor cream(255, 255, 220);
-const QColor purple(128, 0, 128);
-const QColor maroon(128, 0, 0);
-const QColor darkNavy(0, 0, 64);
-const QColor navy(0, 0, 128);
-const QColor red(192, 0, 0);
+using namespace ui::colour;
 
 // Client heights of the window, with the notes (group 4) and without them: the
 // outer heights of 4300 and 3100 twips less 475 twips of caption and border.
@@ -99,8 +94,7 @@ void FormPositionWindow::buildControls()
                   navy);
     // The captions lie beneath the lists and the value box that they touch at the
     // edge, so that every point of those takes the mouse.
-    for (QLabel *caption : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-        caption->lower();
+    lowerCaptions(this);
 
     for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_notes})
         applyKeyFilter(field);

@@ -24,8 +24,6 @@ constexpr int rowStep = 360;
 constexpr int symbolWidth = 705;
 constexpr int symbolHeight = 345;
 
-const QColor captionRed(192, 0, 0);
-
 // A text label: black whatever its frame's caption colour, and deaf to the mouse,
 // so that the pointer resting on it leaves the texts as they are.
 ResultLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
@@ -39,7 +37,7 @@ ResultLabel *addTextLabel(QWidget *parent, const QString &name, const QString &t
 QGroupBox *addColouredFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
 {
     QGroupBox *frame = addFrame(parent, name, caption, twips);
-    setTextColour(frame, captionRed);
+    setTextColour(frame, colour::red);
     frame->setMouseTracking(true);
     return frame;
 }

@@ -17,17 +17,14 @@ using namespace ui;
 
 namespace {
 
-const QColor maroon(128, 0, 0);
-const QColor navy(0, 0, 128);
-const QColor darkNavy(0, 0, 64);
-const QColor purple(128, 0, 128);
+using namespace ui::colour;
 
 } // namespace
 
 UnspecifiedWindow::UnspecifiedWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма4"), QStringLiteral("Неуказанные допуски"), 4935, 5640);
-    setBackground(this, QColor(224, 224, 224));
+    setBackground(this, grey);
     buildControls();
     load();
 }
@@ -39,7 +36,7 @@ void UnspecifiedWindow::buildControls()
     const QColor plainText = palette().color(QPalette::WindowText);
 
     m_notesFrame = addFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Примечание"), {120, 2760, 4695, 2775});
-    setTextColour(m_notesFrame, QColor(192, 0, 0));
+    setTextColour(m_notesFrame, red);
     m_notes = new ResultLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
 
@@ -66,8 +63,7 @@ void UnspecifiedWindow::buildControls()
     QLabel *size = addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Номинальный размер"),
                             {240, 1320, 2052, 252});
     setTextColour(size, darkNavy);
-    QLabel *accuracy = addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"),
-                                {240, 1680, 1692, 252});
+    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1680, 1692, 252});
     QLabel *kind = addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск "), {480, 840, 852, 252},
                             Qt::AlignRight | Qt::AlignTop);
     setTextColour(kind, maroon);
@@ -79,8 +75,7 @@ void UnspecifiedWindow::buildControls()
     unit->setFont(ui::font(12, true));
     setTextColour(unit, purple);
     // Labels lie beneath the other controls, which some of them touch at the edge.
-    for (QLabel *label : {heading, size, accuracy, kind, valueLabel, unit})
-        label->lower();
+    lowerCaptions(this);
 
     // Only a choice from a list runs the window's procedures; typing runs nothing.
     connect(m_kind, &QComboBox::activated, this, [this] {
@@ -104,7 +99,7 @@ void UnspecifiedWindow::buildControls()
 
 void UnspecifiedWindow::load()
 {
-    setBackground(m_notesFrame, QColor(255, 255, 220));
+    setBackground(m_notesFrame, cream);
     setComboText(m_kind, QStringLiteral("радиального биения"));
     m_listKind = 4;
     m_tableGroup = 4;
