@@ -147,7 +147,7 @@ void MainWindow::buildControls()
                               {u"ВО", u"Метка30", {}, u"в микрометрах"},
                               {u"НО", u"Метка31", {}, u"в микрометрах"},
                               {.control = u"Комманда5", .name = u"О программе"},
-                              {.control = u"Текст3", .name = u"Другие программы автора"}});
+                              {.control = u"Текст3", .name = u"Посадки: Enter открывает окно"}});
 
     connect(m_grade, &QComboBox::activated, this, [this] { A(); });
     connect(m_size, &QComboBox::activated, this, [this] { AA(); });
