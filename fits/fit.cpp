@@ -121,7 +121,8 @@ std::optional<Limits> shaftLimits(const SizeRow &row, int grade, QStringView let
 // - JS: ±IT/2, exact (the note that allows rounding odd IT7 … IT11 down is not used).
 // - K, M, N up to IT8 and P … Z up to IT7: ES = −ei of the same shaft letter + Δ,
 //   Δ = IT(n) − IT(n−1) of the row (the Δ columns of the table); for K the shaft
-//   column of grades 4 to 7 applies up to IT8. Above those grades: K: ES = 0;
+//   column of grades 4 to 7 applies up to IT8. Above those grades: K: ES = 0 up to
+//   3 mm and no field over 3 mm (the table's cells there are empty);
 //   M: ES = −ei; N: ES = 0; P … Z: ES = −ei.
 // - Sizes up to 3 mm: Δ = 0, and N above IT8 keeps ES = −4 (the table's own cell).
 // - The single cell the table sets apart: M6 over 250 up to 315 mm, ES = −9
@@ -153,6 +154,9 @@ std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView lett
     const QChar l = letter.front();
     double es = 0;
     if (l == u'K') {
+        // Above IT8 the table gives K only up to 3 mm (ES = 0); over 3 mm it has none.
+        if (grade > 8 && !upTo3mm)
+            return std::nullopt;
         es = grade <= 8 ? -shaftEi + delta : 0;
     } else if (l == u'M') {
         const bool m6Over250To315 = grade == 6 && (row.text == u"св. 250 до 280" || row.text == u"св. 280 до 315");
