@@ -41,6 +41,16 @@ void showAndWait(QWidget *window)
         qFatal("window %s not exposed", qPrintable(window->objectName()));
 }
 
+QList<QWidget *> shownWindows(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == name)
+            found.append(w);
+    }
+    return found;
+}
+
 void turnWheel(QWidget *widget, int notches)
 {
     const QPointF at = QRectF(widget->rect()).center();

@@ -26,6 +26,9 @@ void typeInto(QWidget *widget, const QString &keys);
 // the user).
 void turnWheel(QWidget *widget, int notches);
 
+// The shown top-level windows of that object name.
+QList<QWidget *> shownWindows(const QString &name);
+
 // The items of a combo's list, in order.
 QStringList items(const QComboBox *combo);
 

@@ -34,16 +34,6 @@ const QPoint onFrame(35, 158);
 const QPoint onExit(208, 144);
 const QPoint onLicence(300, 60);
 
-QList<QWidget *> shownAboutWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == u"ФАвтор" && w->isVisible())
-            found.append(w);
-    }
-    return found;
-}
-
 // The mouse, driven through the window system as a real one is: the window under
 // it, the control that holds the mouse while a button is down, the buttons held.
 class Mouse
@@ -332,12 +322,12 @@ private slots:
         m_window.reset();
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAboutWindows().size(), 1);
-        QPointer<QWidget> first = shownAboutWindows().first();
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
+        QPointer<QWidget> first = test::shownWindows(u"ФАвтор"_qs).first();
         QVERIFY(first->parentWidget() == nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAboutWindows().size(), 1);
-        QCOMPARE(shownAboutWindows().first(), first.data());
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).first(), first.data());
 
         // Closed with its exit picture, it goes; the next click builds it afresh.
         Mouse mouse(first);
@@ -345,16 +335,16 @@ private slots:
         mouse.release(Qt::LeftButton, mouse.at(onExit));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QCOMPARE(shownAboutWindows().size(), 0);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 0);
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAboutWindows().size(), 1);
-        QWidget *again = shownAboutWindows().first();
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
+        QWidget *again = test::shownWindows(u"ФАвтор"_qs).first();
         QVERIFY(child<QLabel>(again, QStringLiteral("Изображение2"))->isVisible());
         QVERIFY(!child<QLabel>(again, QStringLiteral("Изображение1"))->isVisible());
         again->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(shownAboutWindows().size(), 0);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 0);
     }
 };
 

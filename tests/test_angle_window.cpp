@@ -25,16 +25,6 @@ using merilon::test::choose;
 
 namespace {
 
-QList<QWidget *> shownAngleWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == u"Форма3" && w->isVisible())
-            found.append(w);
-    }
-    return found;
-}
-
 } // namespace
 
 class TestAngleWindow : public QObject
@@ -314,8 +304,8 @@ private slots:
         QCOMPARE(button->text(), QStringLiteral("Допуски углов"));
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAngleWindows().size(), 1);
-        QPointer<QWidget> first = shownAngleWindows().first();
+        QCOMPARE(test::shownWindows(u"Форма3"_qs).size(), 1);
+        QPointer<QWidget> first = test::shownWindows(u"Форма3"_qs).first();
         QVERIFY(!first->parentWidget());
         QVERIFY(QTest::qWaitForWindowExposed(first));
         choose(child<QComboBox>(first, QStringLiteral("Комбо1")), QStringLiteral("свыше 1000 до 1600"));
@@ -323,18 +313,18 @@ private slots:
         QCOMPARE(child<QLineEdit>(first, QStringLiteral("Текст1"))->text(), QStringLiteral("-"));
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAngleWindows(), QList<QWidget *>{first.data()});
+        QCOMPARE(test::shownWindows(u"Форма3"_qs), QList<QWidget *>{first.data()});
         QCOMPARE(child<QComboBox>(first, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("2"));
         QVERIFY(main.isVisible());
 
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QVERIFY(shownAngleWindows().isEmpty());
+        QVERIFY(test::shownWindows(u"Форма3"_qs).isEmpty());
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownAngleWindows().size(), 1);
-        QWidget *again = shownAngleWindows().first();
+        QCOMPARE(test::shownWindows(u"Форма3"_qs).size(), 1);
+        QWidget *again = test::shownWindows(u"Форма3"_qs).first();
         QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо1"))->currentText(), QStringLiteral("до 10"));
         QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("8"));
         QCOMPARE(child<QLineEdit>(again, QStringLiteral("Текст1"))->text(), QStringLiteral("4'"));

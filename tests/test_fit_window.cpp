@@ -24,16 +24,6 @@ namespace {
 const QStringList resultNames = {"ES", "EI", "es", "ei", "Dmax", "Dmin", "dmax", "dmin", "TD", "Td",
                                  "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система"};
 
-QList<QWidget *> shownWindows(const QString &name)
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == name)
-            found.append(w);
-    }
-    return found;
-}
-
 } // namespace
 
 class FitWindowTest : public QObject

@@ -13,20 +13,6 @@
 using namespace merilon;
 using namespace merilon::test;
 
-namespace {
-
-QList<QWidget *> shownWindows(const QString &name)
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == name)
-            found.append(w);
-    }
-    return found;
-}
-
-} // namespace
-
 class NavigationTest : public QObject
 {
     Q_OBJECT
