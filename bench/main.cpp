@@ -70,13 +70,28 @@ QString fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
+// What made a run fail, if it failed: Google Benchmark 1.8 renamed the fields
+// (error_occurred and error_message became skipped and skip_message).
+template <typename R>
+std::optional<QString> failureOf(const R &run)
+{
+    if constexpr (requires { run.skipped; }) {
+        if (run.skipped)
+            return QString::fromStdString(run.skip_message);
+    } else {
+        if (run.error_occurred)
+            return QString::fromStdString(run.error_message);
+    }
+    return std::nullopt;
+}
+
 // The budget of a benchmark by its family (the part of its name before '/').
 std::optional<Figure> figureOf(const benchmark::BenchmarkReporter::Run &run)
 {
     const QString name = QString::fromStdString(run.run_name.function_name);
     const QString family = name.section(QLatin1Char('/'), 0, 0);
-    if (run.error_occurred)
-        return Figure{name, QStringLiteral("failed: ") + QString::fromStdString(run.error_message), QString(), false};
+    if (const std::optional<QString> failure = failureOf(run))
+        return Figure{name, QStringLiteral("failed: ") + *failure, QString(), false};
     if (family == QLatin1String("lookup")) {
         const double ns = nanoseconds(run);
         return Figure{name, fixed(ns, 1) + QStringLiteral(" ns"), QStringLiteral("< 200 ns"), ns < 200};
@@ -119,7 +134,7 @@ public:
         for (const Run &run : runs) {
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (single || median || run.error_occurred) {
+            if (single || median || failureOf(run)) {
                 if (const std::optional<Figure> figure = figureOf(run))
                     m_figures.push_back(*figure);
             }

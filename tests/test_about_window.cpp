@@ -20,6 +20,7 @@
 #include <QWindow>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace merilon;
 using merilon::test::child;
 
@@ -322,12 +323,12 @@ private slots:
         m_window.reset();
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
-        QPointer<QWidget> first = test::shownWindows(u"ФАвтор"_qs).first();
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).size(), 1);
+        QPointer<QWidget> first = test::shownWindows(u"ФАвтор"_s).first();
         QVERIFY(first->parentWidget() == nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).first(), first.data());
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).size(), 1);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).first(), first.data());
 
         // Closed with its exit picture, it goes; the next click builds it afresh.
         Mouse mouse(first);
@@ -335,16 +336,16 @@ private slots:
         mouse.release(Qt::LeftButton, mouse.at(onExit));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 0);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).size(), 0);
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 1);
-        QWidget *again = test::shownWindows(u"ФАвтор"_qs).first();
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).size(), 1);
+        QWidget *again = test::shownWindows(u"ФАвтор"_s).first();
         QVERIFY(child<QLabel>(again, QStringLiteral("Изображение2"))->isVisible());
         QVERIFY(!child<QLabel>(again, QStringLiteral("Изображение1"))->isVisible());
         again->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(test::shownWindows(u"ФАвтор"_qs).size(), 0);
+        QCOMPARE(test::shownWindows(u"ФАвтор"_s).size(), 0);
     }
 };
 

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace merilon;
 using merilon::test::child;
 using merilon::test::choose;
@@ -304,8 +305,8 @@ private slots:
         QCOMPARE(button->text(), QStringLiteral("Допуски углов"));
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_qs).size(), 1);
-        QPointer<QWidget> first = test::shownWindows(u"Форма3"_qs).first();
+        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
+        QPointer<QWidget> first = test::shownWindows(u"Форма3"_s).first();
         QVERIFY(!first->parentWidget());
         QVERIFY(QTest::qWaitForWindowExposed(first));
         choose(child<QComboBox>(first, QStringLiteral("Комбо1")), QStringLiteral("свыше 1000 до 1600"));
@@ -313,18 +314,18 @@ private slots:
         QCOMPARE(child<QLineEdit>(first, QStringLiteral("Текст1"))->text(), QStringLiteral("-"));
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_qs), QList<QWidget *>{first.data()});
+        QCOMPARE(test::shownWindows(u"Форма3"_s), QList<QWidget *>{first.data()});
         QCOMPARE(child<QComboBox>(first, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("2"));
         QVERIFY(main.isVisible());
 
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QVERIFY(test::shownWindows(u"Форма3"_qs).isEmpty());
+        QVERIFY(test::shownWindows(u"Форма3"_s).isEmpty());
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_qs).size(), 1);
-        QWidget *again = test::shownWindows(u"Форма3"_qs).first();
+        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
+        QWidget *again = test::shownWindows(u"Форма3"_s).first();
         QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо1"))->currentText(), QStringLiteral("до 10"));
         QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("8"));
         QCOMPARE(child<QLineEdit>(again, QStringLiteral("Текст1"))->text(), QStringLiteral("4'"));

@@ -7,13 +7,14 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using namespace merilon::form_position;
 using merilon::toQString;
 
 namespace merilon::form_position {
 char *toString(const Shown &shown)
 {
-    return QTest::toString(shown.value + u" | "_qs + shown.unit);
+    return QTest::toString(shown.value + u" | "_s + shown.unit);
 }
 } // namespace merilon::form_position
 
@@ -113,10 +114,10 @@ void TestFormPositionTables::intervalLists()
                                 u"свыше 63 до 100|свыше 100 до 160|свыше 160 до 250|свыше 250 до 400|"
                                 u"свыше 400 до 630|свыше 630 до 1000|свыше 1000 до 1600|"
                                 u"свыше 1600 до 2500|свыше 2500 до 4000|свыше 4000 до 6300|"
-                                u"свыше 6300 до 10000"_qs.split(u'|');
+                                u"свыше 6300 до 10000"_s.split(u'|');
     const QStringList diameters = u"до 3|свыше 3 до 10|свыше 10 до 18|свыше 18 до 30|свыше 30 до 50|"
                                   u"свыше 50 до 120|свыше 120 до 250|свыше 250 до 400|свыше 400 до 630|"
-                                  u"свыше 630 до 1000|свыше 1000 до 1600|свыше 1600 до 2500"_qs.split(u'|');
+                                  u"свыше 630 до 1000|свыше 1000 до 1600|свыше 1600 до 2500"_s.split(u'|');
     QCOMPARE(intervalTexts(lengthList), lengths);
     QCOMPARE(intervalTexts(diameterList), diameters);
     // Each table's rows are its list, in order.
@@ -127,7 +128,7 @@ void TestFormPositionTables::intervalLists()
         QCOMPARE(rows, group <= 2 ? lengths : diameters);
     }
     QVERIFY(table(0).empty() && table(5).empty());
-    QCOMPARE(degreeTexts(), u"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"_qs.split(u' '));
+    QCOMPARE(degreeTexts(), u"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"_s.split(u' '));
 }
 
 void TestFormPositionTables::tellingRows_data()
@@ -159,7 +160,7 @@ void TestFormPositionTables::tellingRows()
     QFETCH(int, row);
     QFETCH(QList<double>, values);
     const ValueRow &cells = table(group)[static_cast<std::size_t>(row)];
-    QCOMPARE(toQString(cells.interval), QString::fromUtf8(QTest::currentDataTag()).section(u" / "_qs, 1));
+    QCOMPARE(toQString(cells.interval), QString::fromUtf8(QTest::currentDataTag()).section(u" / "_s, 1));
     QCOMPARE(QList<double>(cells.micrometres.begin(), cells.micrometres.end()), values);
 }
 
@@ -184,7 +185,7 @@ void TestFormPositionTables::everyCellFollowsTheSeries()
             const double cell = rows[i].micrometres[static_cast<std::size_t>(d - 1)];
             const long long member = seriesHundredths(firstMember + static_cast<int>(i) + 2 * (d - 1));
             QVERIFY2(std::llround(cell * 100) == member && cell * 100 == std::round(cell * 100),
-                     qPrintable(toQString(rows[i].interval) + u" / "_qs + QString::number(d)));
+                     qPrintable(toQString(rows[i].interval) + u" / "_s + QString::number(d)));
         }
     }
 }
@@ -206,16 +207,16 @@ void TestFormPositionTables::everyCellShowsItsExactDecimal()
         for (const ValueRow &row : table(group)) {
             for (int d = firstDegree; d <= lastDegree; ++d) {
                 const long long hundredths = std::llround(row.micrometres[static_cast<std::size_t>(d - 1)] * 100);
-                const Shown expected = d < 13 ? Shown{decimalText(hundredths, 2), u"мкм"_qs}
-                                              : Shown{decimalText(hundredths, 5), u"мм"_qs};
+                const Shown expected = d < 13 ? Shown{decimalText(hundredths, 2), u"мкм"_s}
+                                              : Shown{decimalText(hundredths, 5), u"мм"_s};
                 QCOMPARE(lookUp(group, toQString(row.interval), QString::number(d)).value_or(Shown{}), expected);
                 ++checked;
             }
         }
     }
     QCOMPARE(checked, 2 * 16 * 16 + 2 * 12 * 16);
-    QCOMPARE(lookUp(1, u"до 10"_qs, u"13"_qs).value_or(Shown{}), (Shown{u"0,06"_qs, u"мм"_qs}));
-    QCOMPARE(lookUp(1, u"до 10"_qs, u"12"_qs).value_or(Shown{}), (Shown{u"40"_qs, u"мкм"_qs}));
+    QCOMPARE(lookUp(1, u"до 10"_s, u"13"_s).value_or(Shown{}), (Shown{u"0,06"_s, u"мм"_s}));
+    QCOMPARE(lookUp(1, u"до 10"_s, u"12"_s).value_or(Shown{}), (Shown{u"40"_s, u"мкм"_s}));
 }
 
 void TestFormPositionTables::choicesThatNameNoCellShowNothing_data()
@@ -245,8 +246,8 @@ void TestFormPositionTables::choicesThatNameNoCellShowNothing()
 
 void TestFormPositionTables::groupOfTheOtherKindShowsZero()
 {
-    QCOMPARE(lengthTolerance(3, u"до 3", u"7").value_or(Shown{}), (Shown{u"0"_qs, u"мкм"_qs}));
-    QCOMPARE(diameterTolerance(1, u"до 10", u"14").value_or(Shown{}), (Shown{u"0"_qs, u"мм"_qs}));
+    QCOMPARE(lengthTolerance(3, u"до 3", u"7").value_or(Shown{}), (Shown{u"0"_s, u"мкм"_s}));
+    QCOMPARE(diameterTolerance(1, u"до 10", u"14").value_or(Shown{}), (Shown{u"0"_s, u"мм"_s}));
     QVERIFY(!diameterTolerance(0, u"до 3", u""));
 }
 
@@ -261,7 +262,7 @@ void TestFormPositionTables::notesText()
              u"диаметральном выражении. \r\n"
              u"Соответствующие им допуски в радиусном \r\n"
              u"выражении могут быть получены делением \r\n"
-             u"их значений пополам.\r\n"_qs);
+             u"их значений пополам.\r\n"_s);
 }
 
 QTEST_APPLESS_MAIN(TestFormPositionTables)

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace merilon;
 using namespace merilon::test;
 namespace fp = merilon::form_position;
@@ -26,12 +27,12 @@ namespace {
 struct Form
 {
     FormPositionWindow window;
-    QComboBox *type = child<QComboBox>(&window, u"Комбо1"_qs);
-    QComboBox *interval = child<QComboBox>(&window, u"Комбо2"_qs);
-    QComboBox *degree = child<QComboBox>(&window, u"Комбо3"_qs);
-    QLineEdit *value = child<QLineEdit>(&window, u"Текст1"_qs);
-    QLabel *unit = child<QLabel>(&window, u"Метка6"_qs);
-    QPlainTextEdit *notes = child<QPlainTextEdit>(&window, u"Текст2"_qs);
+    QComboBox *type = child<QComboBox>(&window, u"Комбо1"_s);
+    QComboBox *interval = child<QComboBox>(&window, u"Комбо2"_s);
+    QComboBox *degree = child<QComboBox>(&window, u"Комбо3"_s);
+    QLineEdit *value = child<QLineEdit>(&window, u"Текст1"_s);
+    QLabel *unit = child<QLabel>(&window, u"Метка6"_s);
+    QPlainTextEdit *notes = child<QPlainTextEdit>(&window, u"Текст2"_s);
 
     Form() { showAndWait(&window); }
     QString shown() const { return value->text() + u' ' + unit->text(); }
@@ -98,17 +99,17 @@ private slots:
 void TestFormPositionWindow::startUp()
 {
     Form f;
-    QCOMPARE(f.window.objectName(), u"Форма5"_qs);
-    QCOMPARE(f.window.windowTitle(), u"Допуски формы и расположения"_qs);
-    QCOMPARE(f.type->currentText(), u"радиального биения"_qs);
+    QCOMPARE(f.window.objectName(), u"Форма5"_s);
+    QCOMPARE(f.window.windowTitle(), u"Допуски формы и расположения"_s);
+    QCOMPARE(f.type->currentText(), u"радиального биения"_s);
     QCOMPARE(items(f.type), fp::typeTexts());
-    QCOMPARE(f.interval->currentText(), u"до 3"_qs);
+    QCOMPARE(f.interval->currentText(), u"до 3"_s);
     QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
-    QCOMPARE(f.degree->currentText(), u"7"_qs);
+    QCOMPARE(f.degree->currentText(), u"7"_s);
     QCOMPARE(items(f.degree), fp::degreeTexts());
-    QCOMPARE(f.shown(), u"12 мкм"_qs);
+    QCOMPARE(f.shown(), u"12 мкм"_s);
     QVERIFY(f.notes->isVisible());
-    QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_qs, u"\n"_qs));
+    QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_s, u"\n"_s));
     QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(3825)));
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
     QCOMPARE(f.window.palette().color(QPalette::Window), QColor(255, 255, 220));
@@ -185,13 +186,13 @@ void TestFormPositionWindow::typeChoice()
     QFETCH(int, listKind);
     QFETCH(int, group);
     Form f;
-    choose(f.degree, u"9"_qs);
-    choose(f.interval, u"свыше 30 до 50"_qs); // not the first of either list
+    choose(f.degree, u"9"_s);
+    choose(f.interval, u"свыше 30 до 50"_s); // not the first of either list
     choose(f.type, QString::fromUtf8(QTest::currentDataTag()));
     QCOMPARE(items(f.interval), fp::intervalTexts(listKind));
-    QCOMPARE(f.interval->currentText(), listKind == fp::lengthList ? u"до 10"_qs : u"до 3"_qs);
+    QCOMPARE(f.interval->currentText(), listKind == fp::lengthList ? u"до 10"_s : u"до 3"_s);
     QCOMPARE(f.interval->currentIndex(), 0);
-    QCOMPARE(f.degree->currentText(), u"9"_qs);
+    QCOMPARE(f.degree->currentText(), u"9"_s);
     QCOMPARE(f.shown(), expected(group, 0, 9));
     QCOMPARE(f.notes->isVisible(), group == 4);
     QCOMPARE(f.window.height(), ui::px(group == 4 ? 3825 : 2625));
@@ -224,13 +225,13 @@ void TestFormPositionWindow::typedCharactersAreDiscarded()
     };
     const QString before = text();
     press(field, Qt::Key_End, qobject_cast<QPlainTextEdit *>(field) ? Qt::ControlModifier : Qt::NoModifier);
-    typeInto(field, u"7a Z,\t"_qs);
-    QTest::sendKeyEvent(QTest::Click, field, static_cast<Qt::Key>(0x042F), u"я"_qs, Qt::NoModifier);
+    typeInto(field, u"7a Z,\t"_s);
+    QTest::sendKeyEvent(QTest::Click, field, static_cast<Qt::Key>(0x042F), u"я"_s, Qt::NoModifier);
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(text(), before);
     press(field, Qt::Key_Backspace);
     QCOMPARE(text(), before.chopped(1));
-    QCOMPARE(f.shown(), field == f.value ? u"1 мкм"_qs : u"12 мкм"_qs); // editing runs nothing
+    QCOMPARE(f.shown(), field == f.value ? u"1 мкм"_s : u"12 мкм"_s); // editing runs nothing
 }
 
 // An interval text that names no row leaves value and unit as they were, also in
@@ -238,29 +239,29 @@ void TestFormPositionWindow::typedCharactersAreDiscarded()
 void TestFormPositionWindow::unknownIntervalKeepsTheShownValue()
 {
     Form f;
-    choose(f.degree, u"13"_qs);
-    QCOMPARE(f.shown(), u"0,2 мм"_qs);
+    choose(f.degree, u"13"_s);
+    QCOMPARE(f.shown(), u"0,2 мм"_s);
     press(f.interval, Qt::Key_Backspace); // "до "
-    choose(f.degree, u"14"_qs);
-    QCOMPARE(f.shown(), u"0,2 мм"_qs);
-    choose(f.degree, u"7"_qs);
-    QCOMPARE(f.shown(), u"0,2 мм"_qs);
+    choose(f.degree, u"14"_s);
+    QCOMPARE(f.shown(), u"0,2 мм"_s);
+    choose(f.degree, u"7"_s);
+    QCOMPARE(f.shown(), u"0,2 мм"_s);
     press(f.interval, Qt::Key_Home);
     press(f.interval, Qt::Key_Delete); // "о "
-    choose(f.type, u"радиального биения"_qs); // the type refills the list
-    QCOMPARE(f.shown(), u"12 мкм"_qs);
+    choose(f.type, u"радиального биения"_s); // the type refills the list
+    QCOMPARE(f.shown(), u"12 мкм"_s);
 
-    choose(f.type, u"прямолинейности"_qs);
-    choose(f.degree, u"14"_qs);
-    QCOMPARE(f.shown(), u"0,1 мм"_qs);
+    choose(f.type, u"прямолинейности"_s);
+    choose(f.degree, u"14"_s);
+    QCOMPARE(f.shown(), u"0,1 мм"_s);
     selectAll(f.interval);
     press(f.interval, Qt::Key_Backspace); // emptied
     QCOMPARE(f.interval->currentText(), QString());
-    choose(f.degree, u"15"_qs);
-    choose(f.degree, u"16"_qs);
-    QCOMPARE(f.shown(), u"0,1 мм"_qs);
-    choose(f.interval, u"до 10"_qs);
-    QCOMPARE(f.shown(), u"0,25 мм"_qs);
+    choose(f.degree, u"15"_s);
+    choose(f.degree, u"16"_s);
+    QCOMPARE(f.shown(), u"0,1 мм"_s);
+    choose(f.interval, u"до 10"_s);
+    QCOMPARE(f.shown(), u"0,25 мм"_s);
 }
 
 // A degree text that is not a whole number from 1 to 16 leaves value and unit as
@@ -270,25 +271,25 @@ void TestFormPositionWindow::degreeThatIsNoWholeNumberKeepsTheShownValue()
     Form f;
     press(f.degree, Qt::Key_Backspace); // "7" → ""
     QCOMPARE(f.degree->currentText(), QString());
-    choose(f.interval, u"свыше 10 до 18"_qs);
-    QCOMPARE(f.shown(), u"12 мкм"_qs);
-    choose(f.type, u"плоскостности"_qs);
-    QCOMPARE(f.shown(), u"12 мкм"_qs);
-    QCOMPARE(f.interval->currentText(), u"до 10"_qs);
+    choose(f.interval, u"свыше 10 до 18"_s);
+    QCOMPARE(f.shown(), u"12 мкм"_s);
+    choose(f.type, u"плоскостности"_s);
+    QCOMPARE(f.shown(), u"12 мкм"_s);
+    QCOMPARE(f.interval->currentText(), u"до 10"_s);
     QCOMPARE(f.window.height(), ui::px(2625));
     QVERIFY(!f.notes->isVisible());
 
-    choose(f.degree, u"10"_qs);
-    QCOMPARE(f.shown(), u"16 мкм"_qs);
+    choose(f.degree, u"10"_s);
+    QCOMPARE(f.shown(), u"16 мкм"_s);
     press(f.degree, Qt::Key_Home);
     press(f.degree, Qt::Key_Delete); // "10" → "0"
-    QCOMPARE(f.degree->currentText(), u"0"_qs);
-    choose(f.interval, u"свыше 10 до 16"_qs);
-    QCOMPARE(f.shown(), u"16 мкм"_qs);
-    choose(f.degree, u"16"_qs);
+    QCOMPARE(f.degree->currentText(), u"0"_s);
+    choose(f.interval, u"свыше 10 до 16"_s);
+    QCOMPARE(f.shown(), u"16 мкм"_s);
+    choose(f.degree, u"16"_s);
     press(f.degree, Qt::Key_Backspace); // "16" → "1": a degree, which counts
-    choose(f.interval, u"свыше 16 до 25"_qs);
-    QCOMPARE(f.shown(), u"0,4 мкм"_qs);
+    choose(f.interval, u"свыше 16 до 25"_s);
+    QCOMPARE(f.shown(), u"0,4 мкм"_s);
 }
 
 // A type text that names no type leaves list kind and group as they were.
@@ -296,9 +297,9 @@ void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
 {
     Form f;
     press(f.type, Qt::Key_Backspace); // "радиального биени"
-    choose(f.interval, u"свыше 3 до 10"_qs);
+    choose(f.interval, u"свыше 3 до 10"_s);
     QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
-    QCOMPARE(f.shown(), u"16 мкм"_qs); // group 4
+    QCOMPARE(f.shown(), u"16 мкм"_s); // group 4
     QCOMPARE(f.window.height(), ui::px(3825));
     QVERIFY(f.notes->isVisible());
 }
@@ -307,29 +308,29 @@ void TestFormPositionWindow::mainWindowButtonShowsOneInstance()
 {
     MainWindow main;
     showAndWait(&main);
-    auto *button = child<QPushButton>(&main, u"Комманда1"_qs);
+    auto *button = child<QPushButton>(&main, u"Комманда1"_s);
     QTest::mouseClick(button, Qt::LeftButton);
-    QList<QWidget *> shown = visibleTopLevels(u"Форма5"_qs);
+    QList<QWidget *> shown = visibleTopLevels(u"Форма5"_s);
     QCOMPARE(shown.size(), 1);
     QPointer<QWidget> first = shown.first();
     QVERIFY(dynamic_cast<FormPositionWindow *>(first.data()));
     QVERIFY(QTest::qWaitForWindowExposed(first));
 
-    choose(child<QComboBox>(first, u"Комбо1"_qs), u"плоскостности"_qs);
+    choose(child<QComboBox>(first, u"Комбо1"_s), u"плоскостности"_s);
     QTest::mouseClick(button, Qt::LeftButton);
-    shown = visibleTopLevels(u"Форма5"_qs);
+    shown = visibleTopLevels(u"Форма5"_s);
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first(), first.data());
-    QCOMPARE(child<QComboBox>(first, u"Комбо1"_qs)->currentText(), u"плоскостности"_qs);
+    QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"плоскостности"_s);
 
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QTest::mouseClick(button, Qt::LeftButton);
-    shown = visibleTopLevels(u"Форма5"_qs);
+    shown = visibleTopLevels(u"Форма5"_s);
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_qs)->currentText(), u"радиального биения"_qs);
-    QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_qs)->text(), u"12"_qs);
+    QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_s)->currentText(), u"радиального биения"_s);
+    QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_s)->text(), u"12"_s);
     QCOMPARE(shown.first()->height(), ui::px(3825));
     QVERIFY(main.isVisible());
     shown.first()->close();

@@ -313,8 +313,8 @@ private slots:
         showAndWait(&main);
         auto *button = child<QPushButton>(&main, u"Комманда2"_s);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_qs).size(), 1);
-        QPointer<QWidget> first = shownWindows(u"Форма4"_qs).first();
+        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
+        QPointer<QWidget> first = shownWindows(u"Форма4"_s).first();
         QVERIFY(!first->parentWidget());
         QVERIFY(QTest::qWaitForWindowExposed(first));
         choose(child<QComboBox>(first, u"Комбо1"_s), u"торцевого биения"_s);
@@ -322,16 +322,16 @@ private slots:
         QCOMPARE(child<QLineEdit>(first, u"Текст1"_s)->text(), u"0,16"_s);
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_qs), QList<QWidget *>{first.data()});
+        QCOMPARE(shownWindows(u"Форма4"_s), QList<QWidget *>{first.data()});
         QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"торцевого биения"_s);
 
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QVERIFY(shownWindows(u"Форма4"_qs).isEmpty());
+        QVERIFY(shownWindows(u"Форма4"_s).isEmpty());
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_qs).size(), 1);
-        QWidget *again = shownWindows(u"Форма4"_qs).first();
+        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
+        QWidget *again = shownWindows(u"Форма4"_s).first();
         QCOMPARE(child<QComboBox>(again, u"Комбо1"_s)->currentText(), u"радиального биения"_s);
         QCOMPARE(child<QComboBox>(again, u"Комбо2"_s)->currentText(), u"до 3"_s);
         QCOMPARE(child<QComboBox>(again, u"Комбо3"_s)->currentText(), u"12"_s);
