@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "angles/angle_table.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 

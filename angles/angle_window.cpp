@@ -2,9 +2,9 @@
 #include "angles/angle_window.h"
 
 #include "angles/angle_table.h"
-#include "app/controls.h"
-#include "app/key_filter.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "ui/key_filter.h"
+#include "core/number_text.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/about_window.h"
 
-#include "app/controls.h"
-#include "app/key_filter.h"
+#include "ui/controls.h"
+#include "ui/key_filter.h"
 
 #include <QEvent>
 #include <QGroupBox>

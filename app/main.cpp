@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Мерилон starts with its main window; the program ends when its last window closes.
 #include "app/main_window.h"
-#include "app/controls.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 

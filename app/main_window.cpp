@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
-#include "app/key_filter.h"
-#include "app/messages.h"
-#include "app/number_text.h"
-#include "app/controls.h"
+#include "ui/key_filter.h"
+#include "ui/messages.h"
+#include "core/number_text.h"
+#include "ui/controls.h"
+#include "angles/angle_window.h"
+#include "app/about_window.h"
+#include "fits/fit_window.h"
 #include "fits/fits_tables.h"
+#include "form_position/form_position_window.h"
+#include "symbols/symbol_chart.h"
+#include "unspecified/unspecified_window.h"
 
 #include <QComboBox>
 #include <QGroupBox>

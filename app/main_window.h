@@ -7,28 +7,21 @@
 // through a WindowSlot: a single, parentless, modeless instance, built on first use
 // and built afresh after the user closed it. Windows never talk to each other.
 //
+// The house stands in layers, each including only what lies below it (the `layers`
+// test checks): core/ (numbers as text) ← ui/ (the look, twips and controls, the key
+// filter that lets only Backspace and keys that type nothing into the filtered
+// fields, the one seam for modal message boxes, the window slot) ← one folder per
+// subsystem ← app/ (this window, the About window, main()).
+//
 // Every subsystem folder holds two halves: a library of constant tables and pure
 // lookups that knows nothing of widgets (fits/fits_tables, form_position/…,
-// unspecified/…, angles/…), and a window that builds its controls in code at their
-// twips geometry, reads its inputs from its controls' texts on every choice, asks
-// its tables, and writes the result back into controls. The tests link the same
-// libraries as the program.
-//
-// Shared pieces live in app/: controls (twips → pixels, the bundled font, colours,
-// combo boxes whose list is the only way to choose, the result boxes, the tiled
-// background),
-// key_filter (the filter that lets only Backspace and keys that type nothing into
-// the filtered fields), messages (the one seam for modal message boxes) and
-// number_text (numbers shown the Russian way on every machine).
+// unspecified/…, angles/…, symbols/symbol_texts), and a window that builds its
+// controls in code at their twips geometry, reads its inputs from its controls' texts
+// on every choice, asks its tables, and writes the result back into controls. The
+// tests, in each folder's tests/, link the same libraries as the program.
 #pragma once
 
-#include "app/window_slot.h"
-#include "symbols/symbol_chart.h"
-#include "app/about_window.h"
-#include "unspecified/unspecified_window.h"
-#include "form_position/form_position_window.h"
-#include "angles/angle_window.h"
-#include "fits_window/fit_window.h"
+#include "ui/window_slot.h"
 
 #include <QWidget>
 
@@ -38,6 +31,13 @@ class QLineEdit;
 class QPlainTextEdit;
 
 namespace merilon {
+
+class AboutWindow;
+class AngleWindow;
+class FitWindow;
+class FormPositionWindow;
+class SymbolChart;
+class UnspecifiedWindow;
 
 class MainWindow final : public QWidget
 {

@@ -5,7 +5,7 @@
 #include "fits/fits_tables.h"
 #include "form_position/form_position_tables.h"
 #include "unspecified/unspecified_tables.h"
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // merilon_bench: how fast Мерилон looks its tables up, answers a choice, opens its
 // windows and starts, and how much memory it takes, each figure beside its budget.
 // Runs offscreen; Google Benchmark's options (--benchmark_filter=…) apply.
-#include "app/controls.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 #include <QString>

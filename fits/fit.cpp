@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fits/fit.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form_position/form_position_tables.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 

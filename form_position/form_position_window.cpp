@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form_position/form_position_window.h"
 
-#include "app/controls.h"
-#include "app/key_filter.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "ui/key_filter.h"
+#include "core/number_text.h"
 #include "form_position/form_position_tables.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "symbols/symbol_chart.h"
 
-#include "app/controls.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "core/number_text.h"
 #include "symbols/symbol_texts.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "gui_test.h"
+#include "tests/gui_test.h"
 
-#include "app/controls.h"
+#include "ui/controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

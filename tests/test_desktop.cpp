@@ -2,12 +2,12 @@
 // Every window as a desktop user meets it: names for screen readers, the keyboard
 // alone, and whole captions at the screen's scale factor (run at 1, 1.5 and 2).
 #include "app/about_window.h"
-#include "app/controls.h"
+#include "ui/controls.h"
 #include "app/main_window.h"
 #include "angles/angle_window.h"
 #include "form_position/form_position_window.h"
-#include "gui_test.h"
-#include "fits_window/fit_window.h"
+#include "tests/gui_test.h"
+#include "fits/fit_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_tables.h"
 #include "unspecified/unspecified_window.h"

@@ -2,16 +2,29 @@
 // The main window as the hub: each button shows its window's single instance, and
 // the program ends only when its last window is closed, whichever that is.
 #include "app/main_window.h"
-#include "gui_test.h"
+#include "core/number_text.h"
+#include "form_position/form_position_window.h"
+#include "symbols/symbol_texts.h"
+#include "tests/gui_test.h"
+#include "ui/controls.h"
+#include "unspecified/unspecified_tables.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 using namespace merilon;
 using namespace merilon::test;
+using namespace Qt::StringLiterals;
 
 class NavigationTest : public QObject
 {
@@ -54,6 +67,176 @@ private slots:
         QVERIFY(watchdog.isActive());
         QCOMPARE(signalled, QList<int>({0, 0, 0, 0, 0, 1}));
         delete main;
+    }
+
+    // The main window's "Допуски углов" button shows the one instance; after it was
+    // closed, the next click builds it afresh from its defaults.
+    void anglesShownByTheirButton()
+    {
+        MainWindow main;
+        test::showAndWait(&main);
+        auto *button = child<QPushButton>(&main, QStringLiteral("Комманда3"));
+        QCOMPARE(button->text(), QStringLiteral("Допуски углов"));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
+        QPointer<QWidget> first = test::shownWindows(u"Форма3"_s).first();
+        QVERIFY(!first->parentWidget());
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        choose(child<QComboBox>(first, QStringLiteral("Комбо1")), QStringLiteral("свыше 1000 до 1600"));
+        choose(child<QComboBox>(first, QStringLiteral("Комбо2")), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(first, QStringLiteral("Текст1"))->text(), QStringLiteral("-"));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(test::shownWindows(u"Форма3"_s), QList<QWidget *>{first.data()});
+        QCOMPARE(child<QComboBox>(first, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("2"));
+        QVERIFY(main.isVisible());
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QVERIFY(test::shownWindows(u"Форма3"_s).isEmpty());
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
+        QWidget *again = test::shownWindows(u"Форма3"_s).first();
+        QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо1"))->currentText(), QStringLiteral("до 10"));
+        QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("8"));
+        QCOMPARE(child<QLineEdit>(again, QStringLiteral("Текст1"))->text(), QStringLiteral("4'"));
+    }
+
+    // The main window's button shows the one instance; after it was closed, the next
+    // click builds it afresh from its defaults.
+    void unspecifiedShownByItsButton()
+    {
+        MainWindow main;
+        showAndWait(&main);
+        auto *button = child<QPushButton>(&main, u"Комманда2"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
+        QPointer<QWidget> first = shownWindows(u"Форма4"_s).first();
+        QVERIFY(!first->parentWidget());
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        choose(child<QComboBox>(first, u"Комбо1"_s), u"торцевого биения"_s);
+        choose(child<QComboBox>(first, u"Комбо3"_s), u"17"_s);
+        QCOMPARE(child<QLineEdit>(first, u"Текст1"_s)->text(), u"0,16"_s);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма4"_s), QList<QWidget *>{first.data()});
+        QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"торцевого биения"_s);
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QVERIFY(shownWindows(u"Форма4"_s).isEmpty());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
+        QWidget *again = shownWindows(u"Форма4"_s).first();
+        QCOMPARE(child<QComboBox>(again, u"Комбо1"_s)->currentText(), u"радиального биения"_s);
+        QCOMPARE(child<QComboBox>(again, u"Комбо2"_s)->currentText(), u"до 3"_s);
+        QCOMPARE(child<QComboBox>(again, u"Комбо3"_s)->currentText(), u"12"_s);
+        QCOMPARE(child<QLineEdit>(again, u"Текст1"_s)->text(), u"0,2"_s);
+        QCOMPARE(child<QLabel>(again, u"Метка7"_s)->text(), unspecified::notes(4).value());
+        again->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The chart's button shows the one instance; after it was closed, the next click
+    // builds it afresh.
+    void symbolsShownByTheirButton()
+    {
+        MainWindow main;
+        test::showAndWait(&main);
+        auto *button = child<QPushButton>(&main, QStringLiteral("Комманда4"));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма2"_s).size(), 1);
+        QPointer<QWidget> first = shownWindows(u"Форма2"_s).first();
+        QVERIFY(first->parentWidget() == nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        // Away from the main window, so that the pointer finds the chart.
+        first->move(main.frameGeometry().right() + 40, 0);
+        QTest::mouseMove(child<QLabel>(first, QStringLiteral("Изображение8")), QPoint(10, 10));
+        QCOMPARE(child<QLabel>(first, QStringLiteral("Метка3"))->text(), QStringLiteral(" Допуск соосности"));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма2"_s).size(), 1);
+        QCOMPARE(shownWindows(u"Форма2"_s).first(), first.data());
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QCOMPARE(shownWindows(u"Форма2"_s).size(), 0);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shownWindows(u"Форма2"_s).size(), 1);
+        QWidget *again = shownWindows(u"Форма2"_s).first();
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Метка2"))->text(), QString());
+        QCOMPARE(child<QLabel>(again, QStringLiteral("Метка3"))->text(), toQString(symbols::idleName));
+        again->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The main window's box advertises the window: a click on its first line or
+    // Enter in the box opens the one instance; the rest of the box does nothing.
+    void fitsShownByTheAdvert()
+    {
+        MainWindow main;
+        showAndWait(&main);
+        auto *advert = child<QPlainTextEdit>(&main, "Текст3");
+        QVERIFY(advert->toPlainText().startsWith("Посадки — открыть окно\n"));
+        QVERIFY(advert->toolTip().contains("Посадки"));
+        const QTextBlock second = advert->document()->firstBlock().next();
+        const QPoint onSecond = advert->document()->documentLayout()->blockBoundingRect(second).center().toPoint();
+        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, onSecond);
+        QCOMPARE(shownWindows("ФПосадки").size(), 0);
+        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+        QCOMPARE(shownWindows("ФПосадки").size(), 1);
+        QWidget *fits = shownWindows("ФПосадки").first();
+        QVERIFY(!fits->parentWidget());
+        fits->close();
+        QCOMPARE(shownWindows("ФПосадки").size(), 0);
+        main.activateWindow();
+        advert->setFocus();
+        QTest::keyClick(advert, Qt::Key_Return);
+        QTest::keyClick(advert, Qt::Key_Enter);
+        QCOMPARE(shownWindows("ФПосадки").size(), 1);
+        QCOMPARE(child<QLineEdit>(shownWindows("ФПосадки").first(), "Размер")->text(), QString("25"));
+    }
+
+    // The button shows the one instance; after it was closed, the next click builds
+    // it afresh from its defaults.
+    void formPositionShownByItsButton()
+    {
+        MainWindow main;
+        showAndWait(&main);
+        auto *button = child<QPushButton>(&main, u"Комманда1"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QList<QWidget *> shown = shownWindows(u"Форма5"_s);
+        QCOMPARE(shown.size(), 1);
+        QPointer<QWidget> first = shown.first();
+        QVERIFY(dynamic_cast<FormPositionWindow *>(first.data()));
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+
+        choose(child<QComboBox>(first, u"Комбо1"_s), u"плоскостности"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+        shown = shownWindows(u"Форма5"_s);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first(), first.data());
+        QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"плоскостности"_s);
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QTest::mouseClick(button, Qt::LeftButton);
+        shown = shownWindows(u"Форма5"_s);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_s)->currentText(), u"радиального биения"_s);
+        QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_s)->text(), u"12"_s);
+        QCOMPARE(shown.first()->height(), ui::px(3825));
+        QVERIFY(main.isVisible());
+        shown.first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

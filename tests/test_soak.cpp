@@ -20,17 +20,22 @@
 //   MERILON_SOAK_REPLAY          a file of actions to replay instead of a random run
 //   MERILON_SOAK_DESCRIBE        set: a replay tells each action as it meets it
 #include "angles/angle_table.h"
-#include "app/controls.h"
+#include "angles/angle_window.h"
+#include "app/about_window.h"
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "app/number_text.h"
+#include "core/number_text.h"
 #include "fits/fit.h"
+#include "fits/fit_window.h"
 #include "fits/fits_tables.h"
-#include "fits_window/fit_window.h"
 #include "form_position/form_position_tables.h"
+#include "form_position/form_position_window.h"
+#include "symbols/symbol_chart.h"
 #include "symbols/symbol_texts.h"
 #include "tests/gui_test.h"
+#include "ui/controls.h"
+#include "ui/messages.h"
 #include "unspecified/unspecified_tables.h"
+#include "unspecified/unspecified_window.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -25,7 +25,7 @@ QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 valgrind --tool=memcheck --leak-check=f
   --log-file="$log" "$driver" || status=$?
 
 # The file names of the program's own sources, as Valgrind prints them in frames.
-ours=$(cd "$root" && find app fits form_position unspecified angles symbols tools \
+ours=$(cd "$root" && find core ui app fits form_position unspecified angles symbols tools \
          -name '*.cpp' -o -name '*.h' | xargs -n1 basename | sort -u | paste -sd'|')
 
 # One record per error or leak: the lines between two empty "==PID==" lines.

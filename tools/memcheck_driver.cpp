@@ -3,7 +3,7 @@
 // main() starts it, every window opened with its button on the main window (the fit
 // window with Enter in the box that links to it), then
 // every window closed, the main window last, so that the program ends by itself.
-#include "app/controls.h"
+#include "ui/controls.h"
 #include "app/main_window.h"
 
 #include <QApplication>

@@ -2,6 +2,12 @@
 // Saves a picture of every window, as the program draws it, into the folder given
 // as the first argument (default: docs). Run with QT_QPA_PLATFORM=offscreen.
 #include "app/main_window.h"
+#include "angles/angle_window.h"
+#include "app/about_window.h"
+#include "fits/fit_window.h"
+#include "form_position/form_position_window.h"
+#include "symbols/symbol_chart.h"
+#include "unspecified/unspecified_window.h"
 #include "tests/gui_test.h"
 
 #include <QApplication>

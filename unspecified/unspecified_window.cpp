@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "unspecified/unspecified_window.h"
 
-#include "app/controls.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "core/number_text.h"
 #include "unspecified/unspecified_tables.h"
 
 #include <QComboBox>

@@ -3,10 +3,9 @@
 // lists, keys that must not get in, the background, and the main window's button.
 #include "angles/angle_table.h"
 #include "angles/angle_window.h"
-#include "app/controls.h"
-#include "app/main_window.h"
-#include "app/messages.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "ui/messages.h"
+#include "core/number_text.h"
 #include "tests/gui_test.h"
 
 #include <QApplication>
@@ -294,42 +293,6 @@ private slots:
         QCOMPARE(checked, 221);
     }
 
-    // The main window's "Допуски углов" button shows the one instance; after it was
-    // closed, the next click builds it afresh from its defaults.
-    void opened_from_the_main_window()
-    {
-        m_window.reset();
-        MainWindow main;
-        test::showAndWait(&main);
-        auto *button = child<QPushButton>(&main, QStringLiteral("Комманда3"));
-        QCOMPARE(button->text(), QStringLiteral("Допуски углов"));
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
-        QPointer<QWidget> first = test::shownWindows(u"Форма3"_s).first();
-        QVERIFY(!first->parentWidget());
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        choose(child<QComboBox>(first, QStringLiteral("Комбо1")), QStringLiteral("свыше 1000 до 1600"));
-        choose(child<QComboBox>(first, QStringLiteral("Комбо2")), QStringLiteral("2"));
-        QCOMPARE(child<QLineEdit>(first, QStringLiteral("Текст1"))->text(), QStringLiteral("-"));
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_s), QList<QWidget *>{first.data()});
-        QCOMPARE(child<QComboBox>(first, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("2"));
-        QVERIFY(main.isVisible());
-
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QVERIFY(test::shownWindows(u"Форма3"_s).isEmpty());
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(test::shownWindows(u"Форма3"_s).size(), 1);
-        QWidget *again = test::shownWindows(u"Форма3"_s).first();
-        QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо1"))->currentText(), QStringLiteral("до 10"));
-        QCOMPARE(child<QComboBox>(again, QStringLiteral("Комбо2"))->currentText(), QStringLiteral("8"));
-        QCOMPARE(child<QLineEdit>(again, QStringLiteral("Текст1"))->text(), QStringLiteral("4'"));
-    }
 };
 
 QTEST_MAIN(TestAngleWindow)

@@ -2,9 +2,9 @@
 // The main window as a user drives it: lists picked with the mouse, keys typed,
 // deviations read off the two boxes, messages captured.
 #include "app/main_window.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "fits/fits_tables.h"
-#include "gui_test.h"
+#include "tests/gui_test.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 // tables obey, and the deviations shown for a choice.
 #include "fits/fits_tables.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <QTest>
 

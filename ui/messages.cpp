@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/messages.h"
+#include "ui/messages.h"
 
 #include <QMessageBox>
 

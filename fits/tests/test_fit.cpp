@@ -3,7 +3,7 @@
 // the nominal size read from its text, and the figures of a fit.
 #include "fits/fit.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The tables of GOST 24643-81 and their lookup, without a window.
-#include "app/number_text.h"
+#include "core/number_text.h"
 #include "form_position/form_position_tables.h"
 
 #include <QTest>

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The fit window as a user drives it: typing a size, choosing fields from the lists,
 // bad sizes, copying the fit, and opening it from the main window's link.
-#include "app/main_window.h"
-#include "fits_window/fit_window.h"
-#include "gui_test.h"
+#include "fits/fit_window.h"
+#include "tests/gui_test.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -170,33 +169,6 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString("2"));
     }
 
-    // The main window's box advertises the window: a click on its first line or
-    // Enter in the box opens the one instance; the rest of the box does nothing.
-    void openedFromTheMainWindow()
-    {
-        m_window.reset();
-        MainWindow main;
-        showAndWait(&main);
-        auto *advert = child<QPlainTextEdit>(&main, "Текст3");
-        QVERIFY(advert->toPlainText().startsWith("Посадки — открыть окно\n"));
-        QVERIFY(advert->toolTip().contains("Посадки"));
-        const QTextBlock second = advert->document()->firstBlock().next();
-        const QPoint onSecond = advert->document()->documentLayout()->blockBoundingRect(second).center().toPoint();
-        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, onSecond);
-        QCOMPARE(shownWindows("ФПосадки").size(), 0);
-        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
-        QCOMPARE(shownWindows("ФПосадки").size(), 1);
-        QWidget *fits = shownWindows("ФПосадки").first();
-        QVERIFY(!fits->parentWidget());
-        fits->close();
-        QCOMPARE(shownWindows("ФПосадки").size(), 0);
-        main.activateWindow();
-        advert->setFocus();
-        QTest::keyClick(advert, Qt::Key_Return);
-        QTest::keyClick(advert, Qt::Key_Enter);
-        QCOMPARE(shownWindows("ФПосадки").size(), 1);
-        QCOMPARE(child<QLineEdit>(shownWindows("ФПосадки").first(), "Размер")->text(), QString("25"));
-    }
 };
 
 QTEST_MAIN(FitWindowTest)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // The About window as a user handles it: dragged by its body with the mouse, closed
 // with its exit picture, its licence box closed to typing, and the "?" button.
 #include "app/about_window.h"
-#include "app/controls.h"
+#include "ui/controls.h"
 #include "app/main_window.h"
 #include "tests/gui_test.h"
 

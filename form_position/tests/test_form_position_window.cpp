@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The form and position tolerance window `Форма5`, driven as a user drives it.
-#include "app/controls.h"
-#include "app/main_window.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "core/number_text.h"
 #include "form_position/form_position_tables.h"
 #include "form_position/form_position_window.h"
 #include "tests/gui_test.h"
@@ -63,16 +62,6 @@ void selectAll(QWidget *widget)
     QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
 }
 
-QList<QWidget *> visibleTopLevels(const QString &name)
-{
-    QList<QWidget *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible())
-            found.append(widget);
-    }
-    return found;
-}
-
 } // namespace
 
 class TestFormPositionWindow : public QObject
@@ -91,7 +80,6 @@ private slots:
     void unknownIntervalKeepsTheShownValue();
     void degreeThatIsNoWholeNumberKeepsTheShownValue();
     void editedTypeKeepsListKindAndGroup();
-    void mainWindowButtonShowsOneInstance();
     void longestTextsFitTheirFields();
     void everyChoiceShowsItsTableValue();
 };
@@ -302,39 +290,6 @@ void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
     QCOMPARE(f.shown(), u"16 мкм"_s); // group 4
     QCOMPARE(f.window.height(), ui::px(3825));
     QVERIFY(f.notes->isVisible());
-}
-
-void TestFormPositionWindow::mainWindowButtonShowsOneInstance()
-{
-    MainWindow main;
-    showAndWait(&main);
-    auto *button = child<QPushButton>(&main, u"Комманда1"_s);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QList<QWidget *> shown = visibleTopLevels(u"Форма5"_s);
-    QCOMPARE(shown.size(), 1);
-    QPointer<QWidget> first = shown.first();
-    QVERIFY(dynamic_cast<FormPositionWindow *>(first.data()));
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-
-    choose(child<QComboBox>(first, u"Комбо1"_s), u"плоскостности"_s);
-    QTest::mouseClick(button, Qt::LeftButton);
-    shown = visibleTopLevels(u"Форма5"_s);
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first(), first.data());
-    QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"плоскостности"_s);
-
-    first->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
-    QTest::mouseClick(button, Qt::LeftButton);
-    shown = visibleTopLevels(u"Форма5"_s);
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(child<QComboBox>(shown.first(), u"Комбо1"_s)->currentText(), u"радиального биения"_s);
-    QCOMPARE(child<QLineEdit>(shown.first(), u"Текст1"_s)->text(), u"12"_s);
-    QCOMPARE(shown.first()->height(), ui::px(3825));
-    QVERIFY(main.isVisible());
-    shown.first()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The widest type, interval and value stand whole in their fields.

@@ -2,9 +2,8 @@
 // The unspecified tolerance window as a user drives it: choices picked from the lists
 // with the mouse, text typed into the selectors, the value and the notes read off the
 // window; and its button on the main window.
-#include "app/main_window.h"
-#include "app/number_text.h"
-#include "gui_test.h"
+#include "core/number_text.h"
+#include "tests/gui_test.h"
 #include "unspecified/unspecified_tables.h"
 #include "unspecified/unspecified_window.h"
 
@@ -304,42 +303,6 @@ private slots:
         QCOMPARE(checked, 320);
     }
 
-    // The main window's button shows the one instance; after it was closed, the next
-    // click builds it afresh from its defaults.
-    void openedFromTheMainWindow()
-    {
-        m_window.reset();
-        MainWindow main;
-        showAndWait(&main);
-        auto *button = child<QPushButton>(&main, u"Комманда2"_s);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
-        QPointer<QWidget> first = shownWindows(u"Форма4"_s).first();
-        QVERIFY(!first->parentWidget());
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        choose(child<QComboBox>(first, u"Комбо1"_s), u"торцевого биения"_s);
-        choose(child<QComboBox>(first, u"Комбо3"_s), u"17"_s);
-        QCOMPARE(child<QLineEdit>(first, u"Текст1"_s)->text(), u"0,16"_s);
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_s), QList<QWidget *>{first.data()});
-        QCOMPARE(child<QComboBox>(first, u"Комбо1"_s)->currentText(), u"торцевого биения"_s);
-
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QVERIFY(shownWindows(u"Форма4"_s).isEmpty());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownWindows(u"Форма4"_s).size(), 1);
-        QWidget *again = shownWindows(u"Форма4"_s).first();
-        QCOMPARE(child<QComboBox>(again, u"Комбо1"_s)->currentText(), u"радиального биения"_s);
-        QCOMPARE(child<QComboBox>(again, u"Комбо2"_s)->currentText(), u"до 3"_s);
-        QCOMPARE(child<QComboBox>(again, u"Комбо3"_s)->currentText(), u"12"_s);
-        QCOMPARE(child<QLineEdit>(again, u"Текст1"_s)->text(), u"0,2"_s);
-        QCOMPARE(child<QLabel>(again, u"Метка7"_s)->text(), notesOf(4));
-        again->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 QTEST_MAIN(UnspecifiedWindowTest)

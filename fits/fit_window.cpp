@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "fits_window/fit_window.h"
+#include "fits/fit_window.h"
 
-#include "app/controls.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "core/number_text.h"
 #include "fits/fit.h"
-#include "fits_window/fit_scheme.h"
+#include "fits/fit_scheme.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/key_filter.h"
+#include "ui/key_filter.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>

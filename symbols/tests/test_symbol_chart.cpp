@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The symbol chart as a user meets it: the pointer moved over the fifteen symbols,
 // the frames, the free area and the texts, the pictures, and the main window's button.
-#include "app/controls.h"
-#include "app/main_window.h"
+#include "ui/controls.h"
 #include "symbols/symbol_chart.h"
 #include "tests/gui_test.h"
 
@@ -21,16 +20,6 @@ using merilon::test::child;
 namespace {
 
 const QString idle = QStringLiteral("Подведите курсор мышки к нужному знаку");
-
-QList<QWidget *> shownCharts()
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == u"Форма2" && w->isVisible())
-            found.append(w);
-    }
-    return found;
-}
 
 } // namespace
 
@@ -187,40 +176,6 @@ private slots:
         }
     }
 
-    void navigation()
-    {
-        MainWindow main;
-        test::showAndWait(&main);
-        auto *button = child<QPushButton>(&main, QStringLiteral("Комманда4"));
-        m_window.reset();
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownCharts().size(), 1);
-        QPointer<QWidget> first = shownCharts().first();
-        QVERIFY(first->parentWidget() == nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        // Away from the main window, so that the pointer finds the chart.
-        first->move(main.frameGeometry().right() + 40, 0);
-        QTest::mouseMove(child<QLabel>(first, QStringLiteral("Изображение8")), QPoint(10, 10));
-        QCOMPARE(child<QLabel>(first, QStringLiteral("Метка3"))->text(), QStringLiteral(" Допуск соосности"));
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownCharts().size(), 1);
-        QCOMPARE(shownCharts().first(), first.data());
-
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QCOMPARE(shownCharts().size(), 0);
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownCharts().size(), 1);
-        QWidget *again = shownCharts().first();
-        QCOMPARE(child<QLabel>(again, QStringLiteral("Метка2"))->text(), QString());
-        QCOMPARE(child<QLabel>(again, QStringLiteral("Метка3"))->text(), idle);
-        again->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 QTEST_MAIN(TestSymbolChart)

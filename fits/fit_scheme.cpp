@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "fits_window/fit_scheme.h"
+#include "fits/fit_scheme.h"
 
-#include "app/controls.h"
-#include "app/number_text.h"
+#include "ui/controls.h"
+#include "core/number_text.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The unspecified tolerance tables: interval lists, the series rule that builds every
 // table, the display form, texts that find no cell, and the notes.
-#include "app/number_text.h"
+#include "core/number_text.h"
 #include "unspecified/unspecified_tables.h"
 
 #include <QTest>

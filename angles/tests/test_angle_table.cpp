@@ -2,7 +2,7 @@
 // The angle tolerance table of ST SEV 178-75: every cell against the rule the
 // standard builds it by, the marks of the texts, and the lookup's edges.
 #include "angles/angle_table.h"
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Building blocks shared by the program's windows: twips, fonts, colours, controls.
+// Building blocks shared by the program's windows: twips and the controls built at them.
 #pragma once
 
-#include <QColor>
+#include "ui/look.h"
+
 #include <QComboBox>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,41 +26,10 @@ int px(int twips);
 // twips meet in pixels too.
 QRect rectTwips(int left, int top, int width, int height);
 
-// The program's look: the bundled face and the Fusion style on every machine, and
-// Qt's own texts in Russian. Called by main() and by every test before a window is built.
-void applyLook();
-
-// The bundled face at a size in points, measured at 96 dpi.
-QFont font(double points, bool bold, bool underline = false);
-// The window font of the captioned windows: 8.25 pt bold.
-QFont windowFont();
-
-// The program's colours, by what they paint: captions and text in navy, maroon,
-// green and purple; yellow and cream frames; grey windows; green buttons.
-namespace colour {
-inline constexpr QColor navy(0, 0, 128);
-inline constexpr QColor darkNavy(0, 0, 64);
-inline constexpr QColor maroon(128, 0, 0);
-inline constexpr QColor green(0, 128, 0);
-inline constexpr QColor purple(128, 0, 128);
-inline constexpr QColor red(192, 0, 0);
-inline constexpr QColor grey(224, 224, 224);
-inline constexpr QColor lightYellow(255, 255, 192);
-inline constexpr QColor cream(255, 255, 220);
-inline constexpr QColor lightGreen(192, 255, 192);
-inline constexpr QColor lightOrange(255, 224, 192);
-} // namespace colour
-
-void setTextColour(QWidget *widget, const QColor &colour);
-// Colours a window's or frame's background, a button's face, or a text box's field.
-void setBackground(QWidget *widget, const QColor &colour);
-
 // Makes `window` a parentless top-level window with a fixed single border, no
 // maximise button, the shared icon and a client area of the given twips.
 void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
                           int widthTwips, int heightTwips);
-
-QIcon windowIcon();
 
 // A transparent label at a twips rectangle.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,

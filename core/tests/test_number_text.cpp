@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// Numbers as the program shows and reads them, whatever the machine's locale is.
+#include "core/number_text.h"
+
+#include <QLocale>
+#include <QTest>
+
+class NumberTextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void numberText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0,25") << 0.25 << "0,25";
+        QTest::newRow("half") << 12.5 << "12,5";
+        QTest::newRow("negative half") << -12.5 << "-12,5";
+        QTest::newRow("whole") << 7550.0 << "7550";
+        QTest::newRow("negative whole") << -2050.0 << "-2050";
+        QTest::newRow("15 whole digits") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("60 µm in mm") << 60.0 / 1000 << "0,06";
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0,3";
+        QTest::newRow("15 digits") << 1.0 / 3 << "0,333333333333333";
+        QTest::newRow("small, no exponent") << 0.00001 << "0,00001";
+        QTest::newRow("large, no exponent, no separator") << 1e16 << "10000000000000000";
+        QTest::newRow("no group separator") << 1234567.25 << "1234567,25";
+    }
+    void numberText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(merilon::numberText(value), text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(merilon::numberText(value), text); // whatever the machine's locale is
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void parseNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("value");
+        QTest::newRow("7") << "7" << true << 7.0;
+        QTest::newRow("spaces") << " 8 " << true << 8.0;
+        QTest::newRow("comma") << "2,5" << true << 2.5;
+        QTest::newRow("negative") << "-12,5" << true << -12.5;
+        QTest::newRow("leading comma") << ",5" << true << 0.5;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("comma alone at end") << "1," << false << 0.0;
+        QTest::newRow("point") << "1.5" << false << 0.0;
+        QTest::newRow("trailing letter") << "7a" << false << 0.0;
+        QTest::newRow("group separator") << "1 000" << false << 0.0;
+        QTest::newRow("signs") << "+-1" << false << 0.0;
+        QTest::newRow("two commas") << "1,2,3" << false << 0.0;
+        QTest::newRow("sign alone") << "-" << false << 0.0;
+        QTest::newRow("Arabic-Indic digit") << QString::fromUtf16(u"\u0667") << false << 0.0;
+    }
+    void parseNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, value);
+        const std::optional<double> number = merilon::parseNumber(text);
+        QCOMPARE(number.has_value(), ok);
+        if (ok)
+            QCOMPARE(*number, value);
+    }
+};
+
+QTEST_GUILESS_MAIN(NumberTextTest)
+#include "test_number_text.moc"
