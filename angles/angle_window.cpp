@@ -68,8 +68,8 @@ void AngleWindow::load()
 
 void AngleWindow::BB()
 {
-    // A degree text that is no number (its list's text erased) finds no cell either.
-    const std::optional<double> degree = parseNumber(m_degree->currentText());
+    // A degree text that is no degree (its list's text erased) finds no cell either.
+    const std::optional<int> degree = wholeNumber(m_degree->currentText(), angles::firstDegree, angles::lastDegree);
     if (!degree)
         return;
     if (const auto cell = angles::angleTolerance(m_interval->currentText(), *degree))

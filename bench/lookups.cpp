@@ -19,8 +19,8 @@ namespace angles = merilon::angles;
 
 // Each lookup takes the texts that a window reads from its controls: QStrings.
 const QString lastFitsSize = toQString(fits::sizeRows.back().text);
-const QString lastLength = toQString(fp::lengthIntervals.back());
-const QString lastDiameter = toQString(fp::diameterIntervals.back());
+const QString lastLength = toQString(merilon::lengthIntervals.back());
+const QString lastDiameter = toQString(merilon::diameterIntervals.back());
 const QString lastFaceRunOut = toQString(un::faceRunOutRows.back().interval);
 const QString lastAxis = toQString(un::axisRows.back().interval);
 const QString lastAngleInterval = toQString(angles::angleRows.back().text);
@@ -52,20 +52,19 @@ const bool registered = [] {
 
     registerLookup("lookup/form_position::findType", [] { return fp::findType(u"цилиндричности"); });
     registerLookup("lookup/form_position::degreeOf", [] { return fp::degreeOf(u"16"); });
-    registerLookup("lookup/form_position::tableValue", [] { return fp::tableValue(4, lastDiameter, 16); });
+    registerLookup("lookup/form_position::tableValue", [] { return fp::tableValue(fp::Table::RadialRunOut, lastDiameter, 16); });
     registerLookup("lookup/form_position::unitStep", [] { return fp::unitStep(10000, 16); });
     registerLookup("lookup/form_position::lengthTolerance",
-                   [] { return fp::lengthTolerance(2, lastLength, u"16"); });
+                   [] { return fp::lengthTolerance(fp::Table::Parallelism, lastLength, u"16"); });
     registerLookup("lookup/form_position::diameterTolerance",
-                   [] { return fp::diameterTolerance(4, lastDiameter, u"16"); });
-    registerLookup("lookup/form_position::intervalTexts", [] { return fp::intervalTexts(fp::lengthList); });
+                   [] { return fp::diameterTolerance(fp::Table::RadialRunOut, lastDiameter, u"16"); });
 
     registerLookup("lookup/unspecified::kindOf", [] { return un::kindOf(u"торцевого биения"); });
-    registerLookup("lookup/unspecified::value", [] { return un::value(2, lastFaceRunOut, u"17"); });
-    registerLookup("lookup/unspecified::valueText", [] { return un::valueText(4, lastAxis, u"17"); });
-    registerLookup("lookup/unspecified::notes", [] { return un::notes(4); });
-    registerLookup("lookup/unspecified::firstInterval", [] { return un::firstInterval(un::lengthList); });
-    registerLookup("lookup/unspecified::intervalTexts", [] { return un::intervalTexts(un::lengthList); });
+    registerLookup("lookup/unspecified::value", [] { return un::value(un::Table::FaceRunOut, lastFaceRunOut, u"17"); });
+    registerLookup("lookup/unspecified::valueText", [] { return un::valueText(un::Table::Axes, lastAxis, u"17"); });
+    registerLookup("lookup/unspecified::notes", [] { return un::notes(un::Table::Axes); });
+    registerLookup("lookup/firstInterval", [] { return merilon::firstInterval(merilon::IntervalList::Lengths); });
+    registerLookup("lookup/intervalTexts", [] { return merilon::intervalTexts(merilon::IntervalList::Lengths); });
 
     registerLookup("lookup/angles::angleTolerance", [] { return angles::angleTolerance(lastAngleInterval, 17); });
     return true;

@@ -365,9 +365,9 @@ bool formPositionShowsTable(const QWidget *w)
     const QString interval = textOf(w, QStringLiteral("Комбо2"));
     const QString degree = textOf(w, QStringLiteral("Комбо3"));
     const std::optional<form_position::Shown> shown =
-        type->listKind == form_position::lengthList
-            ? form_position::lengthTolerance(type->group, interval, degree)
-            : form_position::diameterTolerance(type->group, interval, degree);
+        type->intervals == IntervalList::Lengths
+            ? form_position::lengthTolerance(type->table, interval, degree)
+            : form_position::diameterTolerance(type->table, interval, degree);
     return shown && textOf(w, QStringLiteral("Текст1")) == shown->value
         && textOf(w, QStringLiteral("Метка6")) == shown->unit;
 }
@@ -377,14 +377,15 @@ bool unspecifiedShowsTable(const QWidget *w)
     const std::optional<unspecified::Kind> kind = unspecified::kindOf(textOf(w, QStringLiteral("Комбо1")));
     if (!kind)
         return false;
-    const std::optional<QString> value = unspecified::valueText(kind->tableGroup, textOf(w, QStringLiteral("Комбо2")),
+    const std::optional<QString> value = unspecified::valueText(kind->table, textOf(w, QStringLiteral("Комбо2")),
                                                                 textOf(w, QStringLiteral("Комбо3")));
     return value && textOf(w, QStringLiteral("Текст1")) == *value;
 }
 
 bool anglesShowTable(const QWidget *w)
 {
-    const std::optional<double> degree = parseNumber(textOf(w, QStringLiteral("Комбо2")));
+    const std::optional<int> degree =
+        wholeNumber(textOf(w, QStringLiteral("Комбо2")), angles::firstDegree, angles::lastDegree);
     const auto cell = angles::angleTolerance(textOf(w, QStringLiteral("Комбо1")), degree.value_or(0));
     return cell && textOf(w, QStringLiteral("Текст1")) == toQString(*cell);
 }
@@ -472,8 +473,8 @@ std::vector<ChoiceCase> choiceCases()
     using fits::sizeRows;
     const QString firstSize = toQString(sizeRows.front().text);
     const QString lastSize = toQString(sizeRows.back().text);
-    const QString firstDiameter = toQString(form_position::diameterIntervals.front());
-    const QString lastDiameter = toQString(form_position::diameterIntervals.back());
+    const QString firstDiameter = toQString(diameterIntervals.front());
+    const QString lastDiameter = toQString(diameterIntervals.back());
     const QString firstAngleInterval = toQString(angles::angleRows.front().text);
     const QString lastAngleInterval = toQString(angles::angleRows.back().text);
     const auto makeMain = [] { return new MainWindow; };

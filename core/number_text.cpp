@@ -1,83 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "core/number_text.h"
 
-#include <QLocale>
-#include <QRegularExpression>
+#include <QVarLengthArray>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace merilon {
-
-namespace {
-QString slowNumberText(double value)
-{
-    if (!std::isfinite(value))
-        return QString();
-    if (value == 0.0)
-        return QStringLiteral("0"); // also for -0
-    // 'g' with 15 digits rounds to 15 significant digits and drops trailing zeros;
-    // very large or small magnitudes come back with an exponent, which we spell out.
-    QString text = QString::number(value, 'g', 15);
-    if (text.contains(QLatin1Char('e'))) {
-        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-        const int decimals = std::max(0, 14 - exponent);
-        text = QString::number(value, 'f', decimals);
-        if (text.contains(QLatin1Char('.'))) {
-            while (text.endsWith(QLatin1Char('0')))
-                text.chop(1);
-            if (text.endsWith(QLatin1Char('.')))
-                text.chop(1);
-        }
-    }
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
-}
-
-} // namespace
 
 QString numberText(double value)
 {
     if (!std::isfinite(value))
         return QString();
     if (value == 0.0)
-        return QStringLiteral("0");
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        char16_t digits[20];
-        char16_t *p = digits + 20;
-        qint64 n = static_cast<qint64>(std::fabs(value));
-        do {
-            *--p = char16_t(u'0' + n % 10);
-            n /= 10;
-        } while (n);
-        if (value < 0)
-            *--p = u'-';
-        return QString(reinterpret_cast<const QChar *>(p), digits + 20 - p);
+        return QStringLiteral("0"); // also for -0
+    // Rounded to 15 significant digits, written out in full however large or small,
+    // trailing zeros dropped.
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::max(0, 14 - exponent);
+    char buf[400]; // the largest double has 309 whole digits
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return QString();
+    const char *last = end;
+    if (std::find(static_cast<const char *>(buf), last, '.') != last) {
+        while (last[-1] == '0')
+            --last;
+        if (last[-1] == '.')
+            --last;
     }
-    char buf[40];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    if (ec == std::errc()) {
-        int digits = 0;
-        bool exponent = false;
-        bool leading = true;
-        for (const char *p = buf; p != end; ++p) {
-            if (*p == 'e') {
-                exponent = true;
-                break;
-            }
-            if (*p >= '0' && *p <= '9') {
-                leading = leading && *p == '0';
-                digits += leading ? 0 : 1;
-            }
-        }
-        if (!exponent && digits <= 15) {
-            QString text(end - buf, Qt::Uninitialized);
-            QChar *out = text.data();
-            for (const char *p = buf; p != end; ++p)
-                *out++ = QLatin1Char(*p == '.' ? ',' : *p);
-            return text;
-        }
-    }
-    return slowNumberText(value);
+    QString text(last - buf, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char *p = buf; p != last; ++p)
+        *out++ = QLatin1Char(*p == '.' ? ',' : *p);
+    return text;
+}
+
+QString withPlainLineBreaks(QString text)
+{
+    return text.replace(toQString(lineBreak), QStringLiteral("\n"));
 }
 
 QStringList numberTexts(int first, int last)
@@ -88,37 +49,14 @@ QStringList numberTexts(int first, int last)
     return items;
 }
 
-namespace {
-std::optional<double> slowParseNumber(QStringView text)
-{
-    static const QRegularExpression shape(QStringLiteral("^[+-]?(\\d+(,\\d+)?|,\\d+)$"));
-    const QString trimmed = text.trimmed().toString();
-    if (!shape.match(trimmed).hasMatch())
-        return std::nullopt;
-    QString c = trimmed;
-    c.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(c, &ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 std::optional<double> parseNumber(QStringView text)
 {
     const QStringView t = text.trimmed();
-    char buf[64];
-    if (t.isEmpty())
-        return std::nullopt;
-    if (t.size() >= qsizetype(sizeof buf))
-        return slowParseNumber(text);
+    QVarLengthArray<char, 64> buf;
     qsizetype i = 0;
-    int n = 0;
-    if (t[0] == u'+' || t[0] == u'-') {
+    if (!t.isEmpty() && (t[0] == u'+' || t[0] == u'-')) {
         if (t[0] == u'-')
-            buf[n++] = '-';
+            buf.append('-');
         ++i;
     }
     int whole = 0, fraction = 0;
@@ -126,11 +64,11 @@ std::optional<double> parseNumber(QStringView text)
     for (; i < t.size(); ++i) {
         const char16_t c = t[i].unicode();
         if (c >= u'0' && c <= u'9') {
-            buf[n++] = char(c);
+            buf.append(char(c));
             (comma ? fraction : whole)++;
         } else if (c == u',' && !comma) {
             comma = true;
-            buf[n++] = '.';
+            buf.append('.');
         } else {
             return std::nullopt;
         }
@@ -138,10 +76,18 @@ std::optional<double> parseNumber(QStringView text)
     if (comma ? fraction == 0 : whole == 0)
         return std::nullopt;
     double v = 0;
-    const auto [p, ec] = std::from_chars(buf, buf + n, v);
-    if (ec != std::errc() || p != buf + n)
+    const auto [p, ec] = std::from_chars(buf.data(), buf.data() + buf.size(), v);
+    if (ec != std::errc() || p != buf.data() + buf.size())
         return std::nullopt;
     return v;
+}
+
+std::optional<int> wholeNumber(QStringView text, int first, int last)
+{
+    const std::optional<double> number = parseNumber(text);
+    if (!number || *number != std::floor(*number) || *number < first || *number > last)
+        return std::nullopt;
+    return static_cast<int>(*number);
 }
 
 } // namespace merilon

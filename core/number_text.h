@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Numbers as the program shows them: the Russian way, whatever the machine's locale is.
+// Numbers as the program shows them: the Russian way, whatever the machine's locale is;
+// and the conventions of its constant texts.
 #pragma once
 
 #include <QString>
@@ -19,11 +20,20 @@ QString numberText(double value);
 // Empty, partial or foreign texts ("", "1,", "1.5", "7a") give no number.
 std::optional<double> parseNumber(QStringView text);
 
+// The one reader of a whole number from a list's text ("7", " 16 ", "12,0"): the
+// number that parseNumber() reads, when it is whole and lies in first … last.
+std::optional<int> wholeNumber(QStringView text, int first, int last);
+
 // A constant text of the tables as a QString.
 inline QString toQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The program's multi-line texts join their lines with LF, then CR.
+inline constexpr std::u16string_view lineBreak = u"\n\r";
+// Such a text with each LF CR pair as one LF, as Qt's text boxes and labels break lines.
+QString withPlainLineBreaks(QString text);
 
 // The items of a list: a text taken from each row of a table, in table order.
 template <typename Rows, typename Text = std::identity>

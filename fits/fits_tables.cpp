@@ -160,12 +160,7 @@ const SizeRow *findSize(QStringView size)
 
 std::optional<int> gradeOf(QStringView text)
 {
-    const std::optional<double> number = parseNumber(text);
-    for (int grade = firstGrade; number && grade <= lastGrade; ++grade) {
-        if (*number == grade)
-            return grade;
-    }
-    return std::nullopt;
+    return wholeNumber(text, firstGrade, lastGrade);
 }
 
 std::optional<int> standardTolerance(QStringView size, int grade)

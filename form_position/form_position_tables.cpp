@@ -88,16 +88,16 @@ constexpr std::array<ValueRow, 12> coaxiality = {{
     {u"свыше 1600 до 2500", {10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000, 10000}},
 }};
 
-// Shared by the two lookups: `first` and `second` are the groups the lookup serves.
-std::optional<Shown> tolerance(int first, int second, int group, QStringView interval,
+// Shared by the two lookups: `first` and `second` are the tables the lookup serves.
+std::optional<Shown> tolerance(Table first, Table second, Table table, QStringView interval,
                                QStringView degreeText)
 {
     const std::optional<int> degree = degreeOf(degreeText);
     if (!degree)
         return std::nullopt;
-    if (group != first && group != second)
+    if (table != first && table != second)
         return unitStep(0, *degree);
-    const std::optional<double> value = tableValue(group, interval, *degree);
+    const std::optional<double> value = tableValue(table, interval, *degree);
     if (!value)
         return std::nullopt;
     return unitStep(*value, *degree);
@@ -105,32 +105,24 @@ std::optional<Shown> tolerance(int first, int second, int group, QStringView int
 
 } // namespace
 
-std::span<const ValueRow> table(int group)
+std::span<const ValueRow> rows(Table table)
 {
-    switch (group) {
-    case 1:
+    switch (table) {
+    case Table::Flatness:
         return flatness;
-    case 2:
+    case Table::Parallelism:
         return parallelism;
-    case 3:
+    case Table::Roundness:
         return roundness;
-    case 4:
+    case Table::RadialRunOut:
         return coaxiality;
-    default:
-        return {};
     }
+    return {};
 }
 
 QStringList typeTexts()
 {
     return listTexts(toleranceTypes, &ToleranceType::name);
-}
-
-QStringList intervalTexts(int listKind)
-{
-    static const QStringList lengths = listTexts(lengthIntervals);
-    static const QStringList diameters = listTexts(diameterIntervals);
-    return listKind == lengthList ? lengths : diameters;
 }
 
 QStringList degreeTexts()
@@ -149,17 +141,14 @@ const ToleranceType *findType(QStringView name)
 
 std::optional<int> degreeOf(QStringView text)
 {
-    const std::optional<double> number = parseNumber(text);
-    if (!number || *number != std::floor(*number) || *number < firstDegree || *number > lastDegree)
-        return std::nullopt;
-    return static_cast<int>(*number);
+    return wholeNumber(text, firstDegree, lastDegree);
 }
 
-std::optional<double> tableValue(int group, QStringView interval, int degree)
+std::optional<double> tableValue(Table table, QStringView interval, int degree)
 {
     if (degree < firstDegree || degree > lastDegree)
         return std::nullopt;
-    for (const ValueRow &row : table(group)) {
+    for (const ValueRow &row : rows(table)) {
         if (interval == QStringView(row.interval))
             return row.micrometres[static_cast<std::size_t>(degree - firstDegree)];
     }
@@ -175,14 +164,14 @@ Shown unitStep(double micrometres, int degree)
     return {numberText(micrometres / 1000.0), toQString(millimetreUnit)};
 }
 
-std::optional<Shown> lengthTolerance(int group, QStringView interval, QStringView degree)
+std::optional<Shown> lengthTolerance(Table table, QStringView interval, QStringView degree)
 {
-    return tolerance(1, 2, group, interval, degree);
+    return tolerance(Table::Flatness, Table::Parallelism, table, interval, degree);
 }
 
-std::optional<Shown> diameterTolerance(int group, QStringView interval, QStringView degree)
+std::optional<Shown> diameterTolerance(Table table, QStringView interval, QStringView degree)
 {
-    return tolerance(3, 4, group, interval, degree);
+    return tolerance(Table::Roundness, Table::RadialRunOut, table, interval, degree);
 }
 
 } // namespace merilon::form_position

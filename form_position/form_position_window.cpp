@@ -20,7 +20,7 @@ namespace {
 
 using namespace ui::colour;
 
-// Client heights of the window, with the notes (group 4) and without them: the
+// Client heights of the window, with the notes (RadialRunOut) and without them: the
 // outer heights of 4300 and 3100 twips less 475 twips of caption and border.
 constexpr int tallHeight = 3825;
 constexpr int shortHeight = 2625;
@@ -69,7 +69,7 @@ void FormPositionWindow::buildControls()
     m_notes->setGeometry(rectTwips(120, 2520, 4695, 975));
     m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_notes->setTabChangesFocus(true);
-    m_notes->setPlainText(toQString(fp::groupFourNotes));
+    m_notes->setPlainText(withPlainLineBreaks(toQString(fp::radialRunOutNotes)));
     setTextColour(m_notes, red);
 
     m_unit = addLabel(this, QStringLiteral("Метка6"), toQString(fp::micrometreUnit), {3360, 1920, 855, 375});
@@ -105,20 +105,20 @@ void FormPositionWindow::buildControls()
                               {.control = u"Текст2", .name = u"Примечание"}});
 
     connect(m_type, &QComboBox::activated, this, [this] {
-        Index();
-        Interwal();
-        lookup();
-        Prim();
+        readType();
+        refillIntervals();
+        showTolerance();
+        fitHeightToNotes();
     });
     connect(m_interval, &QComboBox::activated, this, [this] {
-        Index();
-        lookup();
-        Prim();
+        readType();
+        showTolerance();
+        fitHeightToNotes();
     });
     connect(m_degree, &QComboBox::activated, this, [this] {
-        Index();
-        lookup();
-        Prim();
+        readType();
+        showTolerance();
+        fitHeightToNotes();
     });
 
     setTabOrder(m_type, m_interval);
@@ -135,56 +135,51 @@ void FormPositionWindow::load()
 
     setComboText(m_type, QStringLiteral("радиального биения"));
     setComboText(m_degree, QString::number(7));
-    Index();
-    Interwal();
-    lookup();
-    Prim();
+    readType();
+    refillIntervals();
+    showTolerance();
+    fitHeightToNotes();
 }
 
-void FormPositionWindow::Tornel1()
+void FormPositionWindow::showLengthTolerance()
 {
-    showValue(m_value, m_unit, fp::lengthTolerance(m_group, m_interval->currentText(), m_degree->currentText()));
+    showValue(m_value, m_unit, fp::lengthTolerance(m_table, m_interval->currentText(), m_degree->currentText()));
 }
 
-void FormPositionWindow::Tornel2()
+void FormPositionWindow::showDiameterTolerance()
 {
     showValue(m_value, m_unit,
-              fp::diameterTolerance(m_group, m_interval->currentText(), m_degree->currentText()));
+              fp::diameterTolerance(m_table, m_interval->currentText(), m_degree->currentText()));
 }
 
-void FormPositionWindow::Index()
+void FormPositionWindow::readType()
 {
     if (const fp::ToleranceType *type = fp::findType(m_type->currentText())) {
-        m_listKind = type->listKind;
-        m_group = type->group;
+        m_intervals = type->intervals;
+        m_table = type->table;
     }
 }
 
-void FormPositionWindow::Interwal()
+void FormPositionWindow::refillIntervals()
 {
     m_interval->clear();
-    if (m_listKind == fp::lengthList) {
-        m_interval->addItems(fp::intervalTexts(fp::lengthList));
-        setComboText(m_interval, toQString(fp::lengthIntervals.front()));
-    } else {
-        m_interval->addItems(fp::intervalTexts(fp::diameterList));
-        setComboText(m_interval, toQString(fp::diameterIntervals.front()));
-    }
+    m_interval->addItems(intervalTexts(m_intervals));
+    setComboText(m_interval, firstInterval(m_intervals));
 }
 
-void FormPositionWindow::Prim()
+void FormPositionWindow::fitHeightToNotes()
 {
-    const bool notes = m_group == 4;
+    const bool notes = m_table == fp::Table::RadialRunOut;
     setFixedHeight(px(notes ? tallHeight : shortHeight));
     m_notes->setVisible(notes);
 }
 
-void FormPositionWindow::lookup()
+void FormPositionWindow::showTolerance()
 {
-    if (m_group == 1 || m_group == 2)
-        Tornel1();
+    if (m_table == fp::Table::Flatness || m_table == fp::Table::Parallelism)
+        showLengthTolerance();
     else
-        Tornel2();
+        showDiameterTolerance();
 }
 
 } // namespace merilon

@@ -4,6 +4,8 @@
 // accuracy chosen from three lists.
 #pragma once
 
+#include "form_position/form_position_tables.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -23,21 +25,23 @@ private:
     void buildControls();
     void load();
 
-    // Shows the value of groups 1 and 2 (lengths).
-    void Tornel1();
-    // Shows the value of groups 3 and 4 (diameters).
-    void Tornel2();
-    // List kind and group of the type text.
-    void Index();
-    // Refills the interval list for the list kind and picks its first interval.
-    void Interwal();
-    // The tall window with the notes for group 4, the short one without for the others.
-    void Prim();
-    // Tornel1 or Tornel2, as the group asks.
-    void lookup();
+    // Shows the value of the tables of lengths (Tornel1 of the design).
+    void showLengthTolerance();
+    // Shows the value of the tables of diameters (Tornel2).
+    void showDiameterTolerance();
+    // Takes the interval list and the table of the type text, if it names a type (Index).
+    void readType();
+    // Refills the interval list for the type and picks its first interval (Interwal).
+    void refillIntervals();
+    // The tall window with the notes for the RadialRunOut table, the short one
+    // without them for the others (Prim).
+    void fitHeightToNotes();
+    // showLengthTolerance or showDiameterTolerance, as the table asks.
+    void showTolerance();
 
-    int m_group = 0;                   // table group 1–4
-    int m_listKind = 0;                // list kind: lengths or diameters
+    // The hidden fields Поле1 and Поле0 of the design, as the type of load() sets them.
+    form_position::Table m_table = form_position::Table::RadialRunOut;
+    IntervalList m_intervals = IntervalList::Diameters;
     QLineEdit *m_value = nullptr;      // Текст1
     QComboBox *m_interval = nullptr;   // Комбо2
     QComboBox *m_degree = nullptr;     // Комбо3

@@ -77,7 +77,7 @@ void SymbolChart::buildControls()
         image->installEventFilter(this);
         // Read out as the symbol's group and name, its lines one after another.
         const symbols::Symbol &symbol = symbols::chart[static_cast<std::size_t>(i)];
-        image->setAccessibleName(toQString(symbol.name).replace(toQString(symbols::lineBreak), QStringLiteral("; ")).trimmed());
+        image->setAccessibleName(toQString(symbol.name).replace(toQString(lineBreak), QStringLiteral("; ")).trimmed());
         image->setAccessibleDescription(toQString(symbol.group));
         m_symbols[static_cast<std::size_t>(i)] = image;
     }

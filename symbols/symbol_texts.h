@@ -9,9 +9,6 @@
 
 namespace merilon::symbols {
 
-// The name texts of several lines join them with LF, then CR.
-inline constexpr std::u16string_view lineBreak = u"\n\r";
-
 // What the name area shows while no symbol is under the mouse.
 inline constexpr std::u16string_view idleName = u"Подведите курсор мышки к нужному знаку";
 

@@ -166,7 +166,7 @@ private slots:
         QTest::newRow("Форма4") << factory<UnspecifiedWindow>() << QStringList{"Комбо3", "15 - 16"} << "Текст1"
                                 << "Значение допуска" << "0,5" << "в миллиметрах";
         QTest::newRow("Форма4 notes") << factory<UnspecifiedWindow>() << QStringList{"Комбо1", "перпендикулярности"}
-                                      << "Метка7" << "Примечание" << unspecified::notes(1)->remove('\r') << "";
+                                      << "Метка7" << "Примечание" << unspecified::notes(unspecified::Table::Perpendicularity).remove('\r') << "";
         QTest::newRow("Форма3") << factory<AngleWindow>() << QStringList{"Комбо2", "9"} << "Текст1" << "Допуск"
                                 << "6'" << "в градусах (°), минутах (') и секундах ('')";
         QTest::newRow("ФПосадки") << factory<FitWindow>() << QStringList{"ВалБуква", "s", "ВалКвалитет", "6"}

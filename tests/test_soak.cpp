@@ -413,8 +413,8 @@ struct Expected
     QHash<QString, QString> text;
     QHash<QString, QStringList> items;
     QHash<QString, int> current;
-    int listKind = 0; // Форма5, Форма4: of the last type text that named a type
-    int group = 0;
+    int listKind = 0; // Форма5, Форма4: of the last type text that named a type, as the
+    int group = 0;    // design numbered them: 3 lengths, 4 diameters; tables 1–4
     QPoint pos;       // ФАвтор
     bool exitDown = false;
 };
@@ -435,9 +435,15 @@ struct DragModel
     int grabY = 0;
 };
 
+// The intervals of a list kind: 3 the lengths, any other the diameters.
+QStringList intervalsOf(int listKind)
+{
+    return intervalTexts(listKind == 3 ? IntervalList::Lengths : IntervalList::Diameters);
+}
+
 QString normalisedNotes()
 {
-    return toQString(fp::groupFourNotes).replace(u"\r\n"_s, u"\n"_s);
+    return toQString(fp::radialRunOutNotes).replace(u"\n\r"_s, u"\n"_s);
 }
 
 // ---------------------------------------------------------------------------------
@@ -751,13 +757,13 @@ private:
             formLookup();
             break;
         case Unspecified:
-            e.items = {{u"Комбо1"_s, un::kindTexts()}, {u"Комбо2"_s, un::intervalTexts(un::diameterList)},
+            e.items = {{u"Комбо1"_s, un::kindTexts()}, {u"Комбо2"_s, intervalsOf(4)},
                        {u"Комбо3"_s, un::accuracyGroupTexts()}};
             e.text = {{u"Комбо1"_s, u"радиального биения"_s}, {u"Комбо2"_s, u"до 3"_s}, {u"Комбо3"_s, u"12"_s},
-                      {u"Текст1"_s, numberText(0.2)}, {u"Метка7"_s, un::notes(4).value_or(QString())}};
+                      {u"Текст1"_s, numberText(0.2)}, {u"Метка7"_s, un::notes(un::Table::Axes)}};
             e.current = {{u"Комбо1"_s, int(un::kindTexts().indexOf(u"радиального биения"_s))}, {u"Комбо2"_s, 0},
                          {u"Комбо3"_s, 0}};
-            e.listKind = un::diameterList;
+            e.listKind = 4;
             e.group = 4;
             break;
         case Angles:
@@ -813,16 +819,15 @@ private:
         case Unspecified:
             if (name == u"Комбо1") {
                 if (const auto kind = un::kindOf(e.text[name])) {
-                    e.listKind = kind->listKind;
-                    e.group = kind->tableGroup;
+                    e.listKind = kind->intervals == IntervalList::Lengths ? 3 : 4;
+                    e.group = int(kind->table);
                 }
-                if (const auto notes = un::notes(e.group))
-                    e.text[u"Метка7"_s] = *notes;
-                e.items[u"Комбо2"_s] = un::intervalTexts(e.listKind);
-                e.text[u"Комбо2"_s] = un::firstInterval(e.listKind);
+                e.text[u"Метка7"_s] = un::notes(un::Table(e.group));
+                e.items[u"Комбо2"_s] = intervalsOf(e.listKind);
+                e.text[u"Комбо2"_s] = e.items[u"Комбо2"_s].value(0);
                 e.current[u"Комбо2"_s] = int(e.items[u"Комбо2"_s].indexOf(e.text[u"Комбо2"_s]));
             }
-            if (const auto value = un::value(e.group, e.text[u"Комбо2"_s], e.text[u"Комбо3"_s]))
+            if (const auto value = un::value(un::Table(e.group), e.text[u"Комбо2"_s], e.text[u"Комбо3"_s]))
                 e.text[u"Текст1"_s] = numberText(*value);
             break;
         case Angles:
@@ -869,16 +874,15 @@ private:
     {
         Expected &e = ex(FormPosition);
         if (const fp::ToleranceType *type = fp::findType(e.text[u"Комбо1"_s])) {
-            e.listKind = type->listKind;
-            e.group = type->group;
+            e.listKind = type->intervals == IntervalList::Lengths ? 3 : 4;
+            e.group = int(type->table);
         }
     }
 
     void formIntervals()
     {
         Expected &e = ex(FormPosition);
-        const int kind = e.listKind == fp::lengthList ? fp::lengthList : fp::diameterList;
-        e.items[u"Комбо2"_s] = fp::intervalTexts(kind);
+        e.items[u"Комбо2"_s] = intervalsOf(e.listKind);
         e.text[u"Комбо2"_s] = e.items[u"Комбо2"_s].value(0);
         e.current[u"Комбо2"_s] = 0;
     }
@@ -889,7 +893,7 @@ private:
     {
         Expected &e = ex(FormPosition);
         const std::optional<int> degree = fp::degreeOf(e.text[u"Комбо3"_s]);
-        const std::optional<double> cell = degree ? fp::tableValue(e.group, e.text[u"Комбо2"_s], *degree) : std::nullopt;
+        const std::optional<double> cell = degree ? fp::tableValue(fp::Table(e.group), e.text[u"Комбо2"_s], *degree) : std::nullopt;
         if (!cell)
             return;
         const bool millimetres = *degree >= 13;
@@ -1582,7 +1586,7 @@ private:
     static QString someItemText(std::mt19937_64 &random)
     {
         static const QStringList all = fits::sizeTexts() + fits::gradeTexts() + fits::lettersForGrade(7)
-            + fp::typeTexts() + fp::intervalTexts(fp::lengthList) + fp::intervalTexts(fp::diameterList)
+            + fp::typeTexts() + intervalsOf(3) + intervalsOf(4)
             + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s};
         return all[qsizetype(random() % std::size_t(all.size()))];
     }

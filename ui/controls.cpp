@@ -224,7 +224,7 @@ ResultLabel::ResultLabel(const QString &name, const QString &text, QRect twips, 
 
 QString ResultLabel::shown() const
 {
-    return QString(text()).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return withPlainLineBreaks(text());
 }
 
 void ResultLabel::setResult(const QString &text)

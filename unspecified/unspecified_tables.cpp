@@ -104,31 +104,30 @@ constexpr std::array<std::u16string_view, 3> axisNotes = {
     u"квалитету, при одинаковых квалитетах - элемента с большим размером.",
 };
 
-// Paragraphs are joined by LF and then CR, in that order.
+// Paragraphs are joined by the program's line break, LF and then CR.
 QString joinParagraphs(std::span<const std::u16string_view> paragraphs)
 {
     QString text;
     for (const std::u16string_view paragraph : paragraphs) {
         if (!text.isEmpty())
-            text += QStringLiteral("\n\r");
+            text += toQString(lineBreak);
         text += toQString(paragraph);
     }
     return text;
 }
 
-std::span<const Row> tableOf(int tableGroup)
+std::span<const Row> rowsOf(Table table)
 {
-    switch (tableGroup) {
-    case 1:
+    switch (table) {
+    case Table::Perpendicularity:
         return perpendicularityRows;
-    case 2:
+    case Table::FaceRunOut:
         return faceRunOutRows;
-    case 3:
-    case 4:
+    case Table::Symmetry:
+    case Table::Axes:
         return axisRows;
-    default:
-        return {};
     }
+    return {};
 }
 
 } // namespace
@@ -143,20 +142,6 @@ QStringList accuracyGroupTexts()
     return listTexts(accuracyGroups);
 }
 
-QStringList intervalTexts(int listKind)
-{
-    // The rows of the group 1 table are the length intervals, those of the shared
-    // table the diameter intervals.
-    static const QStringList lengths = listTexts(perpendicularityRows, &Row::interval);
-    static const QStringList diameters = listTexts(axisRows, &Row::interval);
-    return listKind == lengthList ? lengths : diameters;
-}
-
-QString firstInterval(int listKind)
-{
-    return toQString(listKind == lengthList ? perpendicularityRows.front().interval : axisRows.front().interval);
-}
-
 std::optional<Kind> kindOf(QStringView text)
 {
     for (const Kind &kind : kinds) {
@@ -166,18 +151,16 @@ std::optional<Kind> kindOf(QStringView text)
     return std::nullopt;
 }
 
-std::optional<QString> notes(int tableGroup)
+QString notes(Table table)
 {
     static const std::array<QString, 4> cached = {joinParagraphs(perpendicularityNotes), joinParagraphs(faceRunOutNotes),
                                                   joinParagraphs(symmetryNotes), joinParagraphs(axisNotes)};
-    if (tableGroup < 1 || tableGroup > 4)
-        return std::nullopt;
-    return cached[std::size_t(tableGroup - 1)];
+    return cached[std::size_t(table) - 1];
 }
 
-std::optional<double> value(int tableGroup, QStringView interval, QStringView accuracyGroup)
+std::optional<double> value(Table table, QStringView interval, QStringView accuracyGroup)
 {
-    for (const Row &row : tableOf(tableGroup)) {
+    for (const Row &row : rowsOf(table)) {
         if (interval != QStringView(row.interval))
             continue;
         for (std::size_t column = 0; column < accuracyGroups.size(); ++column) {
@@ -188,9 +171,9 @@ std::optional<double> value(int tableGroup, QStringView interval, QStringView ac
     return std::nullopt;
 }
 
-std::optional<QString> valueText(int tableGroup, QStringView interval, QStringView accuracyGroup)
+std::optional<QString> valueText(Table table, QStringView interval, QStringView accuracyGroup)
 {
-    const std::optional<double> mm = value(tableGroup, interval, accuracyGroup);
+    const std::optional<double> mm = value(table, interval, accuracyGroup);
     if (!mm)
         return std::nullopt;
     return numberText(*mm);

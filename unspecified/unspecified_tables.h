@@ -5,6 +5,8 @@
 // lookups return.
 #pragma once
 
+#include "core/intervals.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -14,31 +16,34 @@
 
 namespace merilon::unspecified {
 
-// The list kinds: which interval list the interval selector holds.
-constexpr int lengthList = 3;   // the 16 length intervals
-constexpr int diameterList = 4; // the 12 diameter intervals
+// The value tables with their notes, by the group number the design gave them.
+enum class Table {
+    Perpendicularity = 1,
+    FaceRunOut = 2,
+    Symmetry = 3, // the axes table, with notes of its own
+    Axes = 4,     // intersection of axes, radial run-out and coaxiality
+};
 
 // The accuracy groups, the columns of every table in this order.
 inline constexpr std::array<std::u16string_view, 4> accuracyGroups = {u"12", u"13 - 14", u"15 - 16", u"17"};
 
 // One kind of tolerance: the genitive noun that completes "Допуск ", the interval
-// list that it uses and its table group (1 perpendicularity, 2 face run-out,
-// 3 symmetry, 4 intersection of axes, radial run-out and coaxiality).
+// list that it uses and its table.
 struct Kind
 {
     std::u16string_view name;
-    int listKind;
-    int tableGroup;
+    IntervalList intervals;
+    Table table;
 };
 
 // In the order of the kind selector's list (alphabetical).
 inline constexpr std::array<Kind, 6> kinds = {{
-    {u"пересечения осей", diameterList, 4},
-    {u"перпендикулярности", lengthList, 1},
-    {u"радиального биения", diameterList, 4},
-    {u"симметричности", diameterList, 3},
-    {u"соосности", diameterList, 4},
-    {u"торцевого биения", lengthList, 2},
+    {u"пересечения осей", IntervalList::Diameters, Table::Axes},
+    {u"перпендикулярности", IntervalList::Lengths, Table::Perpendicularity},
+    {u"радиального биения", IntervalList::Diameters, Table::Axes},
+    {u"симметричности", IntervalList::Diameters, Table::Symmetry},
+    {u"соосности", IntervalList::Diameters, Table::Axes},
+    {u"торцевого биения", IntervalList::Lengths, Table::FaceRunOut},
 }};
 
 // One row of a value table: its interval text and its cells, in millimetres, in the
@@ -49,29 +54,25 @@ struct Row
     std::array<double, accuracyGroups.size()> mm;
 };
 
-extern const std::array<Row, 16> perpendicularityRows; // table group 1
-extern const std::array<Row, 16> faceRunOutRows;       // table group 2
-extern const std::array<Row, 12> axisRows;             // table groups 3 and 4
+extern const std::array<Row, 16> perpendicularityRows; // Perpendicularity: the length intervals
+extern const std::array<Row, 16> faceRunOutRows;       // FaceRunOut: the length intervals
+extern const std::array<Row, 12> axisRows;             // Symmetry and Axes: the diameter intervals
 
-// The kind names, the accuracy groups and the intervals of a list kind (3: length
-// intervals; any other: diameter intervals), in list order.
+// The kind names and the accuracy groups, in list order; the intervals are the
+// intervalTexts() of core.
 QStringList kindTexts();
 QStringList accuracyGroupTexts();
-QStringList intervalTexts(int listKind);
-// The interval that a list of that kind starts with: "до 10" or "до 3".
-QString firstInterval(int listKind);
 
 // The kind whose name equals `text` exactly, or none.
 std::optional<Kind> kindOf(QStringView text);
 
-// The notes of a table group, numbered paragraphs joined by LF then CR; none for a
-// number that is no group.
-std::optional<QString> notes(int tableGroup);
+// The notes of a table, numbered paragraphs joined by the program's line break.
+QString notes(Table table);
 
-// The cell of a table group for an interval and an accuracy group, compared exactly;
-// none when the group has no table or no cell has these labels.
-std::optional<double> value(int tableGroup, QStringView interval, QStringView accuracyGroup);
+// The cell of a table for an interval and an accuracy group, compared exactly; none
+// when no cell has these labels.
+std::optional<double> value(Table table, QStringView interval, QStringView accuracyGroup);
 // The same cell as the value box shows it ("0,025", "1", "10").
-std::optional<QString> valueText(int tableGroup, QStringView interval, QStringView accuracyGroup);
+std::optional<QString> valueText(Table table, QStringView interval, QStringView accuracyGroup);
 
 } // namespace merilon::unspecified

@@ -46,7 +46,7 @@ void UnspecifiedWindow::buildControls()
     setTextColour(m_kind, maroon);
     m_group = addCombo(this, QStringLiteral("Комбо3"), {2280, 1680, 972, 315}, unspecified::accuracyGroupTexts());
     m_interval = addCombo(this, QStringLiteral("Комбо2"), {2280, 1320, 2295, 315},
-                          unspecified::intervalTexts(unspecified::diameterList));
+                          intervalTexts(IntervalList::Diameters));
     setComboText(m_interval, QStringLiteral("Комбо2"));
     setTextColour(m_interval, darkNavy);
 
@@ -79,12 +79,12 @@ void UnspecifiedWindow::buildControls()
 
     // Only a choice from a list runs the window's procedures; typing runs nothing.
     connect(m_kind, &QComboBox::activated, this, [this] {
-        Index();
-        Interwal();
-        Tornel3();
+        readKind();
+        refillIntervals();
+        showValue();
     });
-    connect(m_interval, &QComboBox::activated, this, [this] { Tornel3(); });
-    connect(m_group, &QComboBox::activated, this, [this] { Tornel3(); });
+    connect(m_interval, &QComboBox::activated, this, [this] { showValue(); });
+    connect(m_group, &QComboBox::activated, this, [this] { showValue(); });
 
     setTabOrder(m_kind, m_interval);
     setTabOrder(m_interval, m_group);
@@ -101,37 +101,36 @@ void UnspecifiedWindow::load()
 {
     setBackground(m_notesFrame, cream);
     setComboText(m_kind, QStringLiteral("радиального биения"));
-    m_listKind = 4;
-    m_tableGroup = 4;
+    m_intervals = IntervalList::Diameters;
+    m_table = unspecified::Table::Axes;
     setComboText(m_interval, QStringLiteral("до 3"));
     setComboText(m_group, QStringLiteral("12"));
-    // The value of group 4, "до 3", "12", written as it stands.
-    m_value->setText(numberText(0.2));
-    Index();
+    // The first cell of the axes table ("до 3", "12"), written as it stands.
+    m_value->setText(numberText(unspecified::axisRows.front().mm.front()));
+    readKind();
 }
 
-void UnspecifiedWindow::Tornel3()
+void UnspecifiedWindow::showValue()
 {
     if (const std::optional<QString> text =
-            unspecified::valueText(m_tableGroup, m_interval->currentText(), m_group->currentText()))
+            unspecified::valueText(m_table, m_interval->currentText(), m_group->currentText()))
         m_value->setText(*text);
 }
 
-void UnspecifiedWindow::Index()
+void UnspecifiedWindow::readKind()
 {
     if (const std::optional<unspecified::Kind> kind = unspecified::kindOf(m_kind->currentText())) {
-        m_listKind = kind->listKind;
-        m_tableGroup = kind->tableGroup;
+        m_intervals = kind->intervals;
+        m_table = kind->table;
     }
-    if (const std::optional<QString> notes = unspecified::notes(m_tableGroup))
-        m_notes->setResult(*notes);
+    m_notes->setResult(unspecified::notes(m_table));
 }
 
-void UnspecifiedWindow::Interwal()
+void UnspecifiedWindow::refillIntervals()
 {
     m_interval->clear();
-    m_interval->addItems(unspecified::intervalTexts(m_listKind));
-    setComboText(m_interval, unspecified::firstInterval(m_listKind));
+    m_interval->addItems(intervalTexts(m_intervals));
+    setComboText(m_interval, firstInterval(m_intervals));
 }
 
 } // namespace merilon

@@ -4,6 +4,8 @@
 // notes of that kind.
 #pragma once
 
+#include "unspecified/unspecified_tables.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -26,22 +28,24 @@ public:
 private:
     void buildControls();
     void load();
-    // Looks the value up for the table group, the interval and the accuracy group and
-    // shows it; a pair that no cell has leaves the value as it was.
-    void Tornel3();
-    // Derives the list kind, the table group and the notes from the kind's text.
-    void Index();
-    // Refills the interval list of the list kind and selects its first interval.
-    void Interwal();
+    // Looks the value up for the table, the interval and the accuracy group and shows
+    // it; a pair that no cell has leaves the value as it was (Tornel3 of the design).
+    void showValue();
+    // Takes the interval list and the table of the kind's text and shows the table's
+    // notes (Index).
+    void readKind();
+    // Refills the interval list of the kind and selects its first interval (Interwal).
+    void refillIntervals();
 
     QGroupBox *m_notesFrame = nullptr; // Рамка3
     ui::ResultLabel *m_notes = nullptr; // Метка7
     QComboBox *m_kind = nullptr;       // Комбо1
     QComboBox *m_group = nullptr;      // Комбо3
     QComboBox *m_interval = nullptr;   // Комбо2
-    int m_listKind = 0;                // list kind: lengths or diameters
     QLineEdit *m_value = nullptr;      // Текст1
-    int m_tableGroup = 0;              // table group 1–4
+    // The hidden fields Поле0 and Поле1 of the design, as load() sets them.
+    IntervalList m_intervals = IntervalList::Diameters;
+    unspecified::Table m_table = unspecified::Table::Axes;
 };
 
 } // namespace merilon

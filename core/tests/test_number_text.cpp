@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("two commas") << "1,2,3" << false << 0.0;
         QTest::newRow("sign alone") << "-" << false << 0.0;
         QTest::newRow("Arabic-Indic digit") << QString::fromUtf16(u"\u0667") << false << 0.0;
+        QTest::newRow("long") << QString(70, QLatin1Char('0')) + QStringLiteral("1,5") << true << 1.5;
     }
     void parseNumber()
     {
@@ -68,6 +69,26 @@ private slots:
         QCOMPARE(number.has_value(), ok);
         if (ok)
             QCOMPARE(*number, value);
+    }
+
+    void wholeNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("result"); // -1: none
+        QTest::newRow("first") << "5" << 5;
+        QTest::newRow("last, spaces") << " 17 " << 17;
+        QTest::newRow("whole with a comma") << "12,0" << 12;
+        QTest::newRow("below") << "4" << -1;
+        QTest::newRow("above") << "18" << -1;
+        QTest::newRow("fraction") << "7,5" << -1;
+        QTest::newRow("no number") << "7a" << -1;
+        QTest::newRow("empty") << "" << -1;
+    }
+    void wholeNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, result);
+        QCOMPARE(merilon::wholeNumber(text, 5, 17).value_or(-1), result);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace merilon;
 using namespace merilon::form_position;
 using merilon::toQString;
 
@@ -20,9 +21,16 @@ char *toString(const Shown &shown)
 
 namespace {
 
+// The tables by the number of their group in the standard, as the rows below give it.
+std::span<const ValueRow> table(int group)
+{
+    return rows(Table(group));
+}
+
 std::optional<Shown> lookUp(int group, const QString &interval, const QString &degree)
 {
-    return group <= 2 ? lengthTolerance(group, interval, degree) : diameterTolerance(group, interval, degree);
+    return group <= 2 ? lengthTolerance(Table(group), interval, degree)
+                      : diameterTolerance(Table(group), interval, degree);
 }
 
 // Member k of the preferred-number series in hundredths of a micrometre; member 0 is
@@ -98,8 +106,8 @@ void TestFormPositionTables::typeMapping()
     const QString name = QString::fromUtf8(QTest::currentDataTag());
     const ToleranceType *type = findType(name);
     QVERIFY(type);
-    QCOMPARE(type->listKind, listKind);
-    QCOMPARE(type->group, group);
+    QCOMPARE(type->intervals, listKind == 3 ? IntervalList::Lengths : IntervalList::Diameters);
+    QCOMPARE(int(type->table), group);
     // Thirteen names in alphabetical order: the rows above, in list order.
     const QStringList list = typeTexts();
     QCOMPARE(list.size(), 13);
@@ -118,8 +126,8 @@ void TestFormPositionTables::intervalLists()
     const QStringList diameters = u"до 3|свыше 3 до 10|свыше 10 до 18|свыше 18 до 30|свыше 30 до 50|"
                                   u"свыше 50 до 120|свыше 120 до 250|свыше 250 до 400|свыше 400 до 630|"
                                   u"свыше 630 до 1000|свыше 1000 до 1600|свыше 1600 до 2500"_s.split(u'|');
-    QCOMPARE(intervalTexts(lengthList), lengths);
-    QCOMPARE(intervalTexts(diameterList), diameters);
+    QCOMPARE(intervalTexts(IntervalList::Lengths), lengths);
+    QCOMPARE(intervalTexts(IntervalList::Diameters), diameters);
     // Each table's rows are its list, in order.
     for (int group = 1; group <= 4; ++group) {
         QStringList rows;
@@ -127,7 +135,6 @@ void TestFormPositionTables::intervalLists()
             rows.append(toQString(row.interval));
         QCOMPARE(rows, group <= 2 ? lengths : diameters);
     }
-    QVERIFY(table(0).empty() && table(5).empty());
     QCOMPARE(degreeTexts(), u"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"_s.split(u' '));
 }
 
@@ -246,23 +253,23 @@ void TestFormPositionTables::choicesThatNameNoCellShowNothing()
 
 void TestFormPositionTables::groupOfTheOtherKindShowsZero()
 {
-    QCOMPARE(lengthTolerance(3, u"до 3", u"7").value_or(Shown{}), (Shown{u"0"_s, u"мкм"_s}));
-    QCOMPARE(diameterTolerance(1, u"до 10", u"14").value_or(Shown{}), (Shown{u"0"_s, u"мм"_s}));
-    QVERIFY(!diameterTolerance(0, u"до 3", u""));
+    QCOMPARE(lengthTolerance(Table::Roundness, u"до 3", u"7").value_or(Shown{}), (Shown{u"0"_s, u"мкм"_s}));
+    QCOMPARE(diameterTolerance(Table::Flatness, u"до 10", u"14").value_or(Shown{}), (Shown{u"0"_s, u"мм"_s}));
+    QVERIFY(!diameterTolerance(Table::Flatness, u"до 3", u""));
 }
 
 void TestFormPositionTables::notesText()
 {
-    QCOMPARE(toQString(groupFourNotes),
-             u"   1.Допуски распространяются также на \r\n"
-             u"концентричность, полное радиальное \r\n"
-             u"биение и биение в заданном направлении.\r\n"
-             u"   2. Допуски соосности, симметричности \r\n"
-             u"и пересечения осей приведены в \r\n"
-             u"диаметральном выражении. \r\n"
-             u"Соответствующие им допуски в радиусном \r\n"
-             u"выражении могут быть получены делением \r\n"
-             u"их значений пополам.\r\n"_s);
+    QCOMPARE(toQString(radialRunOutNotes),
+             u"   1.Допуски распространяются также на \n\r"
+             u"концентричность, полное радиальное \n\r"
+             u"биение и биение в заданном направлении.\n\r"
+             u"   2. Допуски соосности, симметричности \n\r"
+             u"и пересечения осей приведены в \n\r"
+             u"диаметральном выражении. \n\r"
+             u"Соответствующие им допуски в радиусном \n\r"
+             u"выражении могут быть получены делением \n\r"
+             u"их значений пополам.\n\r"_s);
 }
 
 QTEST_APPLESS_MAIN(TestFormPositionTables)

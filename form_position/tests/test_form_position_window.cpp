@@ -45,7 +45,7 @@ QString shownText(const fp::Shown &shown)
 // The value and unit of the tables for a group, a row and a degree.
 QString expected(int group, int row, int degree)
 {
-    const double cell = fp::table(group)[static_cast<std::size_t>(row)].micrometres[static_cast<std::size_t>(degree - 1)];
+    const double cell = fp::rows(fp::Table(group))[static_cast<std::size_t>(row)].micrometres[static_cast<std::size_t>(degree - 1)];
     return shownText(fp::unitStep(cell, degree));
 }
 
@@ -92,12 +92,12 @@ void TestFormPositionWindow::startUp()
     QCOMPARE(f.type->currentText(), u"радиального биения"_s);
     QCOMPARE(items(f.type), fp::typeTexts());
     QCOMPARE(f.interval->currentText(), u"до 3"_s);
-    QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
+    QCOMPARE(items(f.interval), intervalTexts(IntervalList::Diameters));
     QCOMPARE(f.degree->currentText(), u"7"_s);
     QCOMPARE(items(f.degree), fp::degreeTexts());
     QCOMPARE(f.shown(), u"12 мкм"_s);
     QVERIFY(f.notes->isVisible());
-    QCOMPARE(f.notes->toPlainText(), toQString(fp::groupFourNotes).replace(u"\r\n"_s, u"\n"_s));
+    QCOMPARE(f.notes->toPlainText(), withPlainLineBreaks(toQString(fp::radialRunOutNotes)));
     QCOMPARE(f.window.size(), QSize(ui::px(4965), ui::px(3825)));
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
     QCOMPARE(f.window.palette().color(QPalette::Window), QColor(255, 255, 220));
@@ -163,7 +163,7 @@ void TestFormPositionWindow::typeChoice_data()
     QTest::addColumn<int>("listKind");
     QTest::addColumn<int>("group");
     for (const fp::ToleranceType &type : fp::toleranceTypes)
-        QTest::newRow(toQString(type.name).toUtf8().constData()) << type.listKind << type.group;
+        QTest::newRow(toQString(type.name).toUtf8().constData()) << (type.intervals == IntervalList::Lengths ? 3 : 4) << int(type.table);
 }
 
 // Every type sets its list kind and group, refills the interval list and picks its
@@ -177,8 +177,8 @@ void TestFormPositionWindow::typeChoice()
     choose(f.degree, u"9"_s);
     choose(f.interval, u"свыше 30 до 50"_s); // not the first of either list
     choose(f.type, QString::fromUtf8(QTest::currentDataTag()));
-    QCOMPARE(items(f.interval), fp::intervalTexts(listKind));
-    QCOMPARE(f.interval->currentText(), listKind == fp::lengthList ? u"до 10"_s : u"до 3"_s);
+    QCOMPARE(items(f.interval), intervalTexts(listKind == 3 ? IntervalList::Lengths : IntervalList::Diameters));
+    QCOMPARE(f.interval->currentText(), listKind == 3 ? u"до 10"_s : u"до 3"_s);
     QCOMPARE(f.interval->currentIndex(), 0);
     QCOMPARE(f.degree->currentText(), u"9"_s);
     QCOMPARE(f.shown(), expected(group, 0, 9));
@@ -286,7 +286,7 @@ void TestFormPositionWindow::editedTypeKeepsListKindAndGroup()
     Form f;
     press(f.type, Qt::Key_Backspace); // "радиального биени"
     choose(f.interval, u"свыше 3 до 10"_s);
-    QCOMPARE(items(f.interval), fp::intervalTexts(fp::diameterList));
+    QCOMPARE(items(f.interval), intervalTexts(IntervalList::Diameters));
     QCOMPARE(f.shown(), u"16 мкм"_s); // group 4
     QCOMPARE(f.window.height(), ui::px(3825));
     QVERIFY(f.notes->isVisible());
@@ -306,14 +306,14 @@ void TestFormPositionWindow::longestTextsFitTheirFields()
     };
     QStringList values;
     for (int group = 1; group <= 4; ++group) {
-        for (const fp::ValueRow &row : fp::table(group)) {
+        for (const fp::ValueRow &row : fp::rows(fp::Table(group))) {
             for (int d = fp::firstDegree; d <= fp::lastDegree; ++d)
                 values.append(fp::unitStep(row.micrometres[static_cast<std::size_t>(d - 1)], d).value);
         }
     }
     const QList<std::pair<QLineEdit *, QString>> fields = {
         {f.type->lineEdit(), widest(f.type->lineEdit(), fp::typeTexts())},
-        {f.interval->lineEdit(), widest(f.interval->lineEdit(), fp::intervalTexts(fp::lengthList))},
+        {f.interval->lineEdit(), widest(f.interval->lineEdit(), intervalTexts(IntervalList::Lengths))},
         {f.value, widest(f.value, values)},
     };
     for (const auto &[edit, text] : fields) {
@@ -331,17 +331,17 @@ void TestFormPositionWindow::everyChoiceShowsItsTableValue()
     Form f;
     for (const fp::ToleranceType &type : fp::toleranceTypes) {
         choose(f.type, toQString(type.name));
-        const std::span<const fp::ValueRow> rows = fp::table(type.group);
+        const std::span<const fp::ValueRow> rows = fp::rows(type.table);
         QCOMPARE(f.interval->count(), static_cast<int>(rows.size()));
         for (int row = 0; row < f.interval->count(); ++row) {
             chooseIndex(f.interval, row);
             QCOMPARE(f.interval->currentText(), toQString(rows[static_cast<std::size_t>(row)].interval));
             for (int d = fp::firstDegree; d <= fp::lastDegree; ++d) {
                 chooseIndex(f.degree, d - 1);
-                if (f.shown() != expected(type.group, row, d))
+                if (f.shown() != expected(int(type.table), row, d))
                     QFAIL(qPrintable(QStringLiteral("%1 / %2 / %3: %4, the table gives %5")
                                          .arg(toQString(type.name), f.interval->currentText(),
-                                              f.degree->currentText(), f.shown(), expected(type.group, row, d))));
+                                              f.degree->currentText(), f.shown(), expected(int(type.table), row, d))));
                 ++choices;
             }
         }

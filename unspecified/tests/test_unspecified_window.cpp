@@ -48,7 +48,13 @@ QString expectedValue(int tableGroup, int row, int column)
 
 QString notesOf(int tableGroup)
 {
-    return unspecified::notes(tableGroup).value();
+    return unspecified::notes(unspecified::Table(tableGroup));
+}
+
+// The intervals of a list kind as the design numbered them: 3 lengths, 4 diameters.
+QStringList intervalsOf(int listKind)
+{
+    return intervalTexts(listKind == 3 ? IntervalList::Lengths : IntervalList::Diameters);
 }
 
 // Types characters of any script into the focused widget, one key event each.
@@ -112,10 +118,10 @@ private slots:
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(state(), (QStringList{u"радиального биения"_s, u"до 3"_s, u"12"_s, u"0,2"_s, notesOf(4)}
-                           + unspecified::intervalTexts(4)));
+                           + intervalsOf(4)));
         QCOMPARE(items(m_kind), (QStringList{u"пересечения осей"_s, u"перпендикулярности"_s, u"радиального биения"_s,
                                              u"симметричности"_s, u"соосности"_s, u"торцевого биения"_s}));
-        QCOMPARE(items(m_interval), unspecified::intervalTexts(4));
+        QCOMPARE(items(m_interval), intervalsOf(4));
         QCOMPARE(items(m_group), groups);
         QCOMPARE(m_notes->text(), notesOf(4));
         QCOMPARE(QApplication::focusWidget(), m_kind);
@@ -196,8 +202,8 @@ private slots:
         choose(m_kind, kind.name);
         QCOMPARE(state(), (QStringList{kind.name, kind.listKind == 3 ? u"до 10"_s : u"до 3"_s, u"15 - 16"_s,
                                        expectedValue(kind.tableGroup, 0, 2), notesOf(kind.tableGroup)}
-                           + unspecified::intervalTexts(kind.listKind)));
-        QCOMPARE(items(m_interval), unspecified::intervalTexts(kind.listKind));
+                           + intervalsOf(kind.listKind)));
+        QCOMPARE(items(m_interval), intervalsOf(kind.listKind));
         QCOMPARE(m_notes->text(), notesOf(kind.tableGroup));
         QCOMPARE(clippedCaptions(m_window.get()), QStringList());
     }
@@ -224,7 +230,7 @@ private slots:
         QTest::keyClick(m_kind, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), m_interval);
         QCOMPARE(state().mid(1), before.mid(1));
-        QCOMPARE(items(m_interval), unspecified::intervalTexts(4));
+        QCOMPARE(items(m_interval), intervalsOf(4));
         QCOMPARE(m_notes->text(), notesOf(4));
         choose(m_group, u"17"_s); // still the table of the kind last chosen
         QCOMPARE(m_value->text(), u"0,8"_s);
@@ -276,7 +282,7 @@ private slots:
         choose(combo(then), item);
         QCOMPARE(m_value->text(), kept);
         QCOMPARE(combo(edited)->currentText(), typed);
-        const int group = unspecified::kindOf(m_kind->currentText())->tableGroup;
+        const int group = int(unspecified::kindOf(m_kind->currentText())->table);
         QCOMPARE(m_notes->text(), notesOf(group));
     }
 
