@@ -9,22 +9,6 @@ namespace merilon::fits {
 
 namespace {
 
-constexpr std::size_t rowCount = std::tuple_size_v<decltype(sizeRows)>;
-
-// The upper bound of each row in micrometres, read from its text ("… до 18").
-const std::array<int, rowCount> &upperBounds()
-{
-    static const std::array<int, rowCount> bounds = [] {
-        std::array<int, rowCount> built{};
-        for (std::size_t i = 0; i < rowCount; ++i) {
-            const QString text = toQString(sizeRows[i].text);
-            built[i] = text.mid(text.lastIndexOf(QLatin1Char(' ')) + 1).toInt() * 1000;
-        }
-        return built;
-    }();
-    return bounds;
-}
-
 bool isAsciiDigits(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -102,9 +86,9 @@ const SizeRow *rowOfSize(int micrometres)
 {
     if (micrometres < smallestSize || micrometres > largestSize)
         return nullptr;
-    const std::array<int, rowCount> &bounds = upperBounds();
-    const auto found = std::lower_bound(bounds.begin(), bounds.end(), micrometres);
-    return &sizeRows[static_cast<std::size_t>(found - bounds.begin())];
+    // The first row whose upper bound is not below the size.
+    return &*std::lower_bound(sizeRows.begin(), sizeRows.end(), micrometres,
+                              [](const SizeRow &row, int size) { return row.upTo * 1000 < size; });
 }
 
 std::optional<Limits> shaftLimits(const SizeRow &row, int grade, QStringView letter)
@@ -125,8 +109,7 @@ std::optional<Limits> shaftLimits(const SizeRow &row, int grade, QStringView let
 //   3 mm and no field over 3 mm (the table's cells there are empty);
 //   M: ES = −ei; N: ES = 0; P … Z: ES = −ei.
 // - Sizes up to 3 mm: Δ = 0, and N above IT8 keeps ES = −4 (the table's own cell).
-// - The single cell the table sets apart: M6 over 250 up to 315 mm, ES = −9
-//   (not −11).
+// - The cells the table sets apart from these rules (holeExceptions).
 // - T, V, Y exist only where the shafts t, v, y do.
 // EI = ES − IT for K … Z.
 std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView letter)
@@ -147,8 +130,15 @@ std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView lett
         return Limits{ei + it, ei};
     }
 
+    for (const HoleException &cell : holeExceptions) {
+        if (letter == QStringView(cell.letter) && grade == cell.grade && row.over >= cell.over && row.upTo <= cell.upTo)
+            return Limits{cell.es, cell.es - it};
+    }
     const int i = indexOf(lowerLetters, shaft);
-    const double shaftEi = row.ei[static_cast<std::size_t>(i)];
+    const std::optional<double> shaftCell = row.ei[static_cast<std::size_t>(i)];
+    if (!shaftCell) // T, V, Y exist only where the shafts t, v, y do
+        return std::nullopt;
+    const double shaftEi = *shaftCell;
     const bool upTo3mm = &row == &sizeRows.front();
     const double delta = upTo3mm ? 0 : it - tolerance(row, grade - 1);
     const QChar l = letter.front();
@@ -159,13 +149,10 @@ std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView lett
             return std::nullopt;
         es = grade <= 8 ? -shaftEi + delta : 0;
     } else if (l == u'M') {
-        const bool m6Over250To315 = grade == 6 && (row.text == u"св. 250 до 280" || row.text == u"св. 280 до 315");
-        es = m6Over250To315 ? -9 : grade <= 8 ? -shaftEi + delta : -shaftEi;
+        es = grade <= 8 ? -shaftEi + delta : -shaftEi;
     } else if (l == u'N') {
         es = grade <= 8 ? -shaftEi + delta : upTo3mm ? -shaftEi : 0;
     } else {
-        if ((l == u'T' || l == u'V' || l == u'Y') && shaftEi == 0)
-            return std::nullopt;
         es = grade <= 7 ? -shaftEi + delta : -shaftEi;
     }
     return Limits{es, es - it};

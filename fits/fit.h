@@ -41,6 +41,19 @@ NominalSize readSize(QStringView text);
 // belongs to it: 18 mm lies in "св. 14 до 18", 18,001 mm in "св. 18 до 24".
 const SizeRow *rowOfSize(int micrometres);
 
+// A cell that the table of hole deviations sets apart from the rules that derive the
+// holes from the shafts: the field's ES over a span of sizes (mm).
+struct HoleException
+{
+    std::u16string_view letter;
+    int grade;
+    int over; // the rows from this bound …
+    int upTo; // … up to this one
+    double es;
+};
+// M6 over 250 up to 315 mm: ES = −9, where the rule gives −11.
+inline constexpr std::array<HoleException, 1> holeExceptions = {{{u"M", 6, 250, 315, -9}}};
+
 // The deviations of a hole field (A … H, JS, K … Z) in a row and a grade 5 … 17;
 // none where the standard defines no such field (T, V, Y in the small sizes) or
 // for a text that is no hole letter.

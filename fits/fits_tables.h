@@ -28,15 +28,18 @@ inline constexpr std::array<std::u16string_view, 7> upperLetters = {u"a", u"b", 
 inline constexpr std::array<std::u16string_view, 12> lowerLetters = {u"k", u"m", u"n", u"p", u"r", u"s",
                                                                      u"t", u"u", u"v", u"x", u"y", u"z"};
 
-// One nominal size interval: its text as the size list shows it, its standard
-// tolerances, and the fundamental deviations of the shaft letters, in micrometres.
+// One nominal size interval: its text as the size list shows it, its bounds, its
+// standard tolerances, and the fundamental deviations of the shaft letters, in
+// micrometres.
 struct SizeRow
 {
     std::u16string_view text;
+    int over;                                             // mm; "от 1" in the first row: 1 itself belongs
+    int upTo;                                             // mm, belongs to the interval
     int it4;                                              // IT4, for the holes' Δ
     std::array<int, gradeCount> it;                       // IT5 … IT17
     std::array<int, upperLetters.size()> es;              // a … g
-    std::array<double, lowerLetters.size()> ei;           // k (grades 5–7) … z; 0 = none
+    std::array<std::optional<double>, lowerLetters.size()> ei; // k (grades 4–7) … z; none: no field
 };
 
 extern const std::array<SizeRow, 25> sizeRows;

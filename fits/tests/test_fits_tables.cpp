@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace merilon::fits;
 using merilon::toQString;
 
@@ -120,6 +121,7 @@ private slots:
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("letter");
         QTest::addColumn<double>("value");
+        const double none = qQNaN(); // the standard defines no such field for the size
         const struct { const char *size; const char16_t *letter; double value; } cells[] = {
             {"от 1 до 3", u"a", -270},       {"св. 6 до 10", u"b", -150},     {"св. 10 до 14", u"c", -95},
             {"св. 18 до 24", u"d", -65},     {"св. 30 до 40", u"c", -120},    {"св. 40 до 50", u"a", -320},
@@ -131,10 +133,10 @@ private slots:
             {"св. 400 до 450", u"k", 5},     {"св. 6 до 10", u"m", 6},        {"св. 315 до 355", u"m", 21},
             {"св. 18 до 24", u"n", 15},      {"св. 180 до 200", u"n", 31},    {"св. 50 до 65", u"p", 32},
             {"св. 65 до 80", u"r", 43},      {"св. 140 до 160", u"r", 65},    {"св. 450 до 500", u"r", 132},
-            {"св. 100 до 120", u"s", 79},    {"св. 225 до 250", u"s", 140},   {"св. 18 до 24", u"t", 0},
+            {"св. 100 до 120", u"s", 79},    {"св. 225 до 250", u"s", 140},   {"св. 18 до 24", u"t", none},
             {"св. 24 до 30", u"t", 41},      {"св. 355 до 400", u"t", 294},   {"св. 140 до 160", u"u", 190},
-            {"св. 10 до 14", u"v", 0},       {"св. 14 до 18", u"v", 39},      {"св. 250 до 280", u"v", 385},
-            {"св. 14 до 18", u"x", 45},      {"св. 200 до 225", u"x", 385},   {"св. 14 до 18", u"y", 0},
+            {"св. 10 до 14", u"v", none},       {"св. 14 до 18", u"v", 39},      {"св. 250 до 280", u"v", 385},
+            {"св. 14 до 18", u"x", 45},      {"св. 200 до 225", u"x", 385},   {"св. 14 до 18", u"y", none},
             {"св. 18 до 24", u"y", 63},      {"св. 280 до 315", u"y", 650},   {"от 1 до 3", u"z", 26},
             {"св. 120 до 140", u"z", 365},   {"св. 450 до 500", u"z", 1250},  {"св. 400 до 450", u"u", 490},
         };
@@ -152,8 +154,10 @@ private slots:
         const std::u16string_view l(reinterpret_cast<const char16_t *>(letter.utf16()), letter.size());
         if (std::find(upperLetters.begin(), upperLetters.end(), l) != upperLetters.end())
             QCOMPARE(r.es[column(l, upperLetters)], value);
+        else if (qIsNaN(value))
+            QVERIFY(!r.ei[column(l, lowerLetters)]);
         else
-            QCOMPARE(r.ei[column(l, lowerLetters)], value);
+            QCOMPARE(r.ei[column(l, lowerLetters)].value(), value);
     }
 
     void deviationRules()
@@ -168,10 +172,10 @@ private slots:
             // m … z lie ever higher above the zero line, where a field exists.
             double previous = 0;
             for (std::size_t l = 1; l < r.ei.size(); ++l) {
-                if (r.ei[l] == 0)
+                if (!r.ei[l])
                     continue;
-                QVERIFY2(r.ei[l] > previous, name);
-                previous = r.ei[l];
+                QVERIFY2(*r.ei[l] > previous, name);
+                previous = *r.ei[l];
             }
             if (i > 0) {
                 for (std::size_t l = 0; l < r.es.size(); ++l)
@@ -182,9 +186,23 @@ private slots:
         }
         // The sizes without a t, v or y field are the small ones, in one block at the top.
         QCOMPARE(row("св. 24 до 30").ei[column(u"t", lowerLetters)], 41.0);
-        QCOMPARE(row("св. 18 до 24").ei[column(u"t", lowerLetters)], 0.0);
+        QVERIFY(!row("св. 18 до 24").ei[column(u"t", lowerLetters)]);
         QCOMPARE(row("св. 14 до 18").ei[column(u"v", lowerLetters)], 39.0);
         QCOMPARE(row("св. 18 до 24").ei[column(u"y", lowerLetters)], 63.0);
+        // k is a real 0 in the first row.
+        QCOMPARE(row("от 1 до 3").ei[column(u"k", lowerLetters)], 0.0);
+    }
+
+    // Each row's bounds are the numbers its text names, and the rows follow on.
+    void rowBoundsAreTheirTexts()
+    {
+        for (std::size_t i = 0; i < sizeRows.size(); ++i) {
+            const SizeRow &r = sizeRows[i];
+            const QString named = (i == 0 ? u"от %1 до %2"_s : u"св. %1 до %2"_s).arg(r.over).arg(r.upTo);
+            QCOMPARE(toQString(r.text), named);
+            if (i > 0)
+                QCOMPARE(r.over, sizeRows[i - 1].upTo);
+        }
     }
 
     void letterLists_data()
