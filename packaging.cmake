@@ -1,12 +1,12 @@
 # Installing Мерилон and packing it as a Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
-# The application's id, as software centres (AppStream) and the menu know it.
-set(MERILON_APP_ID org.example.merilon)
-
+# The menu entry and the metainfo are named by the application's id (MERILON_APP_ID).
+configure_file(resources/merilon.metainfo.xml.in ${PROJECT_BINARY_DIR}/${MERILON_APP_ID}.metainfo.xml @ONLY)
 install(TARGETS merilon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/${MERILON_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/${MERILON_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES resources/merilon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        RENAME ${MERILON_APP_ID}.desktop)
+install(FILES ${PROJECT_BINARY_DIR}/${MERILON_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
   install(FILES resources/icons/merilon-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -55,8 +55,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Outside the libraries that the binary links: the platform plugins (X11, Wayland)
-# that a desktop needs, and Qt's own Russian texts (menus, dialog buttons).
+# Outside the libraries that the binary links: the X11 platform plugin (xcb) that a
+# desktop needs, and Qt's own Russian texts (menus, dialog buttons). On a Wayland
+# session Qt runs natively with its Wayland platform plugin, which only qt6-wayland
+# brings; without it the program runs through XWayland.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -5,12 +5,14 @@
 #include "ui/key_filter.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -44,6 +46,13 @@ qint16 grabCoordinate(float twips)
     constexpr float low = std::numeric_limits<qint16>::min();
     constexpr float high = std::numeric_limits<qint16>::max();
     return static_cast<qint16>(std::clamp(std::nearbyint(twips), low, high));
+}
+
+// Whether the platform lets a window place itself. A Wayland compositor ignores a
+// window's own move: there the compositor moves the window (a system move).
+bool windowPlacesItself()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 // The pressed buttons as a bit set: left 1, right 2, middle 4.
@@ -245,9 +254,24 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
         fMove(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
         return true;
     }
+    if (event->type() == QEvent::MouseButtonPress)
+        startSystemMove(static_cast<QMouseEvent *>(event));
     if (event->type() == QEvent::MouseButtonRelease)
         endDrag(static_cast<QMouseEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::mousePressEvent(QMouseEvent *event)
+{
+    startSystemMove(event);
+}
+
+// Where the window cannot place itself, a left press on its body hands the drag to the
+// platform, which moves the window with the mouse until the release.
+void AboutWindow::startSystemMove(const QMouseEvent *press)
+{
+    if (press->button() == Qt::LeftButton && !windowPlacesItself() && windowHandle())
+        windowHandle()->startSystemMove();
 }
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent *event)

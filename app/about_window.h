@@ -20,6 +20,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     // The pointer over the window's background.
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     // The pointer over the title, the date, the author's frame; the exit picture;
@@ -33,6 +34,7 @@ private:
     // to the control under the mouse.
     void fMove(qint16 button, float x, float y);
     void endDrag(const QMouseEvent *release);
+    void startSystemMove(const QMouseEvent *press);
     void pressExit();
     void releaseExit();
 

@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("merilon"));
     // The menu entry's name, by which desktops match the window to its entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.merilon"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MERILON_APP_ID));
     merilon::ui::applyLook();
     merilon::MainWindow mainWindow;
     mainWindow.show();

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh libbenchmark-dev
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake --preset tests >/dev/null
 cmake --build build-test --target merilon_bench
 echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 QT_QPA_PLATFORM=offscreen exec build-test/bench/merilon_bench "$@"

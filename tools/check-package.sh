@@ -3,12 +3,13 @@
 # installation would get: dependencies worked out from the binary, the program, the
 # menu entry (validated), the icons, the manual pages, copyright and changelog;
 # Debian's lintian finds no error and no warning in it and appstreamcli validates its
-# AppStream metainfo.   Usage: check-package.sh BUILD_DIR
+# AppStream metainfo.   Usage: check-package.sh BUILD_DIR APP_ID
 #
 # Without the tools this needs (dpkg-dev, file, desktop-file-utils, lintian, appstream)
 # it prints why and exits 77, which CTest counts as skipped; tools/test.sh installs them.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+id=$2
 
 missing=()
 for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file \
@@ -21,7 +22,9 @@ if [ ${#missing[@]} -ne 0 ]; then
 fi
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=""
+# Whatever way the check ends, the program it started ends too.
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
@@ -30,17 +33,23 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+# The package names of a relationship field, one a line.
+names() { tr ',|' '\n\n' <<<"$1" | awk '{print $1}'; }
+# Debian 13 renamed Qt's libraries in its 64-bit time_t transition (libqt6core6t64).
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
            qt6-translations-l10n; do
-  grep -q "\b$lib\b" <<<"$depends" || fail "no dependency on $lib"
+  names "$depends" | grep -Fqx -e "$lib" -e "${lib}t64" || fail "no dependency on $lib"
 done
+# A Wayland session runs the program natively with Qt's Wayland plugin.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+names "$recommends" | grep -Fqx qt6-wayland || fail "qt6-wayland is not recommended"
 [ "$(dpkg-deb -f "$deb" Package)" = merilon ] || fail "package name"
 # The extended description: lines under 80 columns, no CMake list separator.
 description=$(dpkg-deb -f "$deb" Description)
 ! grep -q ';' <<<"$description" || fail "a ';' in the description"
 awk 'length($0) >= 80 { exit 1 }' <<<"$description" || fail "a description line of 80 columns or more"
 
-id=org.example.merilon
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/merilon ./usr/share/applications/$id.desktop \
          ./usr/share/metainfo/$id.metainfo.xml \
@@ -77,4 +86,3 @@ QT_QPA_PLATFORM=offscreen timeout 20 "$work/root/usr/bin/merilon" &
 pid=$!
 sleep 3
 kill -0 "$pid" 2>/dev/null || fail "the installed program did not stay up"
-kill "$pid"

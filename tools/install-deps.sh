@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Installs, where they are missing, the Debian 12 packages that building and running
-# Мерилон needs; with --tests also every tool the tests use; and the packages named
+# Installs, where they are missing, the Debian packages (Debian 12 or 13) that building
+# and running Мерилон needs; with --tests also every tool the tests use; and the packages named
 # as arguments.   Usage: install-deps.sh [--tests] [PACKAGE...]
 # Runs as root, or through sudo.
 set -euo pipefail
 
-# The compiler, the build tools, Qt, and Qt's own Russian texts that the program loads.
-packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n)
+# The compiler, the build tools, Qt, Qt's own Russian texts that the program loads, and
+# Qt's Wayland platform, with which the program runs natively on a Wayland desktop.
+packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n qt6-wayland)
 # The tools of the tests: the package check (dpkg-dev, file for CPack, desktop-file-utils,
 # lintian, appstream), the benchmarks, Valgrind's memcheck, and the screen-reader check
-# on a virtual X server with the accessibility bus.
+# on a virtual X server with the accessibility bus, and the Wayland check (the weston
+# compositor, real pointer input with xdotool).
 tests=(dpkg-dev file desktop-file-utils lintian appstream libbenchmark-dev valgrind
-       xvfb at-spi2-core dbus-x11 python3-pyatspi)
+       xvfb at-spi2-core dbus-x11 python3-pyatspi weston xdotool)
 if [ "${1:-}" = --tests ]; then
   shift
   packages+=("${tests[@]}")
@@ -28,4 +30,4 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

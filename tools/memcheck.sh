@@ -24,9 +24,11 @@ QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 valgrind --tool=memcheck --leak-check=f
   --show-leak-kinds=definite --errors-for-leak-kinds=definite --num-callers=40 \
   --log-file="$log" "$driver" || status=$?
 
-# The file names of the program's own sources, as Valgrind prints them in frames.
-ours=$(cd "$root" && find core ui app fits form_position unspecified angles symbols tools \
-         -name '*.cpp' -o -name '*.h' | xargs -n1 basename | sort -u | paste -sd'|')
+# The file names of the program's own sources, as Valgrind prints them in frames:
+# every C++ source of the repository, outside the build trees (any folder with a
+# CMakeCache.txt) and .git.
+ours=$(cd "$root" && find . -name .git -prune -o -type d -exec test -e {}/CMakeCache.txt \; -prune \
+         -o \( -name '*.cpp' -o -name '*.h' \) -printf '%f\n' | sort -u | paste -sd'|')
 
 # One record per error or leak: the lines between two empty "==PID==" lines.
 verdict=$(awk -v ours="($ours):[0-9]+\\)" '

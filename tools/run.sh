@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build build --target merilon
-exec build/app/merilon
+cmake --preset default
+cmake --build --preset default
+exec "$(cat build/program-path)"

@@ -25,7 +25,7 @@ else
 fi
 
 if [[ ! -f $build/build.ninja ]]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null || exit 1
+  cmake --preset tests >/dev/null || exit 1
 fi
 cmake --build "$build" --target test_soak >/dev/null || { echo "test_soak does not build"; exit 1; }
 
