@@ -127,7 +127,6 @@ struct FitTexts
     QString system; // «в системе отверстия» …
     QString notation;    // the fit as drawings write it: «Ø25 H7(+0,021)/f6(-0,020 -0,033)»
     QString probability; // a transition fit's chances of interference and of clearance
-    QString preference;  // what GOST 25347-82 says of the fit and its fields
     QString line;   // the whole fit in one line, for the clipboard
     QString words;  // the picture described in words
     QString holeField, shaftField; // «H7», «f6»

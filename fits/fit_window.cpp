@@ -59,8 +59,7 @@ const ResultPlace resultBoxes[] = {
     {u"Система", 0, at(330, 346, 360, 24), &fits::FitTexts::system, u"Система посадки", {}},
     {u"Обозначение", 0, at(130, 378, 560, 24), &fits::FitTexts::notation, u"Обозначение посадки на чертеже",
      u"с предельными отклонениями в миллиметрах"},
-    {u"Применение", 0, at(130, 408, 560, 24), &fits::FitTexts::preference, u"Применение по ГОСТ 25347-82", {}},
-    {u"Вероятность", 0, at(130, 438, 560, 24), &fits::FitTexts::probability,
+    {u"Вероятность", 0, at(130, 408, 560, 24), &fits::FitTexts::probability,
      u"Вероятность натяга и зазора переходной посадки", u"в процентах"},
 };
 
@@ -95,8 +94,7 @@ const Caption captions[] = {
     {u"Метка16", 2, at(10, 26, 130, 18), u"Зазор, мкм", colour::purple},
     {u"Метка17", 2, at(10, 54, 130, 18), u"Натяг, мкм", colour::purple},
     {u"Метка18", 0, at(10, 381, 116, 18), u"Обозначение", colour::purple},
-    {u"Метка19", 0, at(10, 411, 116, 18), u"Применение", colour::purple},
-    {u"Метка20", 0, at(10, 441, 116, 18), u"Вероятность", colour::purple},
+    {u"Метка19", 0, at(10, 411, 116, 18), u"Вероятность", colour::purple},
 };
 
 QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStringList &items,
@@ -117,7 +115,7 @@ QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStr
 FitWindow::FitWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("ФПосадки"), QStringLiteral("Посадки"), 700 * twipsPerPixel,
-                         506 * twipsPerPixel);
+                         476 * twipsPerPixel);
     setBackground(this, colour::grey);
     buildControls();
     load();
@@ -166,13 +164,13 @@ void FitWindow::buildControls()
     m_scheme->setObjectName(QStringLiteral("Схема"));
     m_scheme->setGeometry(rectTwips(330 * twipsPerPixel, 8 * twipsPerPixel, 360 * twipsPerPixel, 236 * twipsPerPixel));
 
-    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 466, 570, 34), this);
+    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 436, 570, 34), this);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_message, colour::red);
 
     auto *copy = new QPushButton(QStringLiteral("Копировать"), this);
     copy->setObjectName(QStringLiteral("Копировать"));
-    copy->setGeometry(rectTwips(590 * twipsPerPixel, 469 * twipsPerPixel, 100 * twipsPerPixel, 28 * twipsPerPixel));
+    copy->setGeometry(rectTwips(590 * twipsPerPixel, 439 * twipsPerPixel, 100 * twipsPerPixel, 28 * twipsPerPixel));
     setBackground(copy, colour::lightGreen);
     copy->setToolTip(QStringLiteral("Скопировать посадку одной строкой (Ctrl+C)"));
 

@@ -130,8 +130,7 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"dmax"_s, Keys::ReadOnly}, {u"dmin"_s, Keys::ReadOnly}, {u"TD"_s, Keys::ReadOnly},
           {u"Td"_s, Keys::ReadOnly}, {u"Smax"_s, Keys::ReadOnly}, {u"Smin"_s, Keys::ReadOnly},
           {u"Nmax"_s, Keys::ReadOnly}, {u"Nmin"_s, Keys::ReadOnly}, {u"Характер"_s, Keys::ReadOnly},
-          {u"Система"_s, Keys::ReadOnly}, {u"Обозначение"_s, Keys::ReadOnly}, {u"Применение"_s, Keys::ReadOnly},
-          {u"Вероятность"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
+          {u"Система"_s, Keys::ReadOnly}, {u"Обозначение"_s, Keys::ReadOnly}, {u"Вероятность"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
          {u"ОтвБуква"_s, u"ОтвКвалитет"_s, u"ВалБуква"_s, u"ВалКвалитет"_s},
          {u"Размер"_s, u"ES"_s, u"Smax"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
@@ -855,7 +854,7 @@ private:
             {u"TD", &t.holeTolerance}, {u"Td", &t.shaftTolerance}, {u"Smax", &t.maxClearance},
             {u"Smin", &t.minClearance}, {u"Nmax", &t.maxInterference}, {u"Nmin", &t.minInterference},
             {u"Характер", &t.kind}, {u"Система", &t.system}, {u"Обозначение", &t.notation},
-            {u"Применение", &t.preference}, {u"Вероятность", &t.probability}, {u"Сообщение", &t.message}};
+            {u"Вероятность", &t.probability}, {u"Сообщение", &t.message}};
         for (const auto &[name, text] : boxes)
             e.text[QString::fromUtf16(name)] = *text;
     }
