@@ -294,9 +294,10 @@ private slots:
         }
     }
 
-    // Fields over the whole system as ISO 286-2 tabulates them: over 500 mm (shafts
-    // from the sub-intervals for r … u, the main intervals for the rest; holes by the
-    // rules of ISO 286-1 without Δ) and the fine grades 01 … 3 with Δ up to 500 mm.
+    // Fields over the whole system, worked out by hand from the published tables of
+    // ISO 286-1 (the sources the README names): over 500 mm (shafts from the
+    // sub-intervals for r … u, the main intervals for the rest; holes by its rules
+    // without Δ) and the fine grades 01 … 3 with Δ up to 500 mm.
     void wholeSystem_data()
     {
         QTest::addColumn<QString>("size");
