@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Limits and fits of smooth joints up to 500 mm: standard tolerances IT4–IT17,
-// fundamental deviations of the shafts, and the deviations of a tolerance field.
-// No widgets here: the main window reads its three texts and shows what this returns.
+// Limits and fits of smooth joints: the main window's table up to 500 mm (standard
+// tolerances IT4–IT17, fundamental deviations of the shafts, the deviations of a
+// field), and the fit window's tables of the whole system up to 3150 mm. No widgets
+// here: the main window reads its three texts and shows what this returns.
 #pragma once
 
 #include <QString>
