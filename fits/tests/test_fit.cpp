@@ -2,10 +2,12 @@
 // The holes A … Z cell by cell against the published tables, the rules they obey,
 // the nominal size read from its text, and the figures of a fit.
 #include "fits/fit.h"
+#include "fits/recommended_fits.h"
 
 #include "core/number_text.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace merilon::fits;
@@ -399,6 +401,30 @@ private slots:
         QCOMPARE(fitTexts(u"25", u"K", 7, u"h", 6).probability, QString("натяг 31,4 %, зазор 68,6 %"));
         QVERIFY(fitTexts(u"25", u"H", 7, u"f", 6).probability.isEmpty());
         QVERIFY(fitTexts(u"25", u"H", 7, u"s", 6).probability.isEmpty());
+    }
+
+    // The hole-basis table of recommended fits: each fit once, an H hole with a shaft
+    // field that the window computes (at 50 mm every one is defined), rows in order.
+    void recommendedFits()
+    {
+        QSet<QString> seen;
+        int lastGrade = 0;
+        for (const RecommendedFit &fit : recommendedHoleBasisFits) {
+            const QString name = toQString(fit.hole) + '/' + toQString(fit.shaft);
+            QVERIFY2(!seen.contains(name), qPrintable(name));
+            seen.insert(name);
+            QVERIFY(fit.hole.front() == u'H');
+            const int holeGrade = toQString(fit.hole).mid(1).toInt();
+            QVERIFY(holeGrade >= lastGrade);
+            lastGrade = holeGrade;
+            const QString shaft = toQString(fit.shaft);
+            const qsizetype digit = shaft.indexOf(QRegularExpression("[0-9]"));
+            const FitTexts t = fitTexts(u"50", u"H", holeGrade, shaft.left(digit), shaft.mid(digit).toInt());
+            QVERIFY2(t.message.isEmpty(), qPrintable(name + ' ' + t.message));
+        }
+        QVERIFY(seen.contains("H7/f7") && seen.contains("H11/a11") && seen.contains("H8/z8"));
+        QVERIFY(!seen.contains("H7/f6"));
+        QCOMPARE(recommendedShaftBasisFits.size(), std::size_t(0));
     }
 
     void fitLineAndMessages()
