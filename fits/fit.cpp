@@ -90,8 +90,10 @@ Gap gradeGap(int micrometres, int grade)
         return Gap::NotDefined;
     if (!toleranceAt(micrometres, grade))
         return Gap::GradeUpTo500mm;
-    if (micrometres <= smallSizes && grade >= 14)
-        return Gap::GradeUpTo1mm; // ISO 286-1:2010 Table 1, note: IT14 … IT18 not up to 1 mm
+    // IT14 … IT18 are not used below 1 mm (GOST 25346-89 Table 1, note: «для размеров
+    // менее 1 мм»; some prints of ISO 286-1 say "up to 1 mm", which would take 1 mm too).
+    if (micrometres < smallSizes && grade >= 14)
+        return Gap::GradeBelow1mm;
     return Gap::None;
 }
 
@@ -388,8 +390,8 @@ QString gapMessage(Gap gap, const QString &side, const QString &field, int micro
     case Gap::LetterUpTo1mm:
         return QStringLiteral("Поле %1 %2 для размеров до 1 мм стандарт не применяет: уточните поле допуска.")
             .arg(side, field);
-    case Gap::GradeUpTo1mm:
-        return QStringLiteral("Квалитеты с 14 по 18 для размеров до 1 мм стандарт не применяет: уточните квалитет.");
+    case Gap::GradeBelow1mm:
+        return QStringLiteral("Квалитеты с 14 по 18 для размеров менее 1 мм стандарт не применяет: уточните квалитет.");
     case Gap::GradeUpTo500mm:
         return QStringLiteral("Квалитеты 01 и 0 стандарт устанавливает только для размеров до 500 мм: уточните квалитет.");
     case Gap::NoPositiveSize:

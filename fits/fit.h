@@ -74,7 +74,7 @@ enum class Gap {
     None,
     NotDefined,      // the standard sets no such field there (or the text is no field)
     LetterUpTo1mm,   // a, b, A, B and N above IT8 are not used up to 1 mm
-    GradeUpTo1mm,    // IT14 … IT18 are not used up to 1 mm
+    GradeBelow1mm,   // IT14 … IT18 are not used below 1 mm
     GradeUpTo500mm,  // IT01 and IT0 are defined up to 500 mm only
     NoPositiveSize,  // the smallest limit size would be zero or negative
 };

@@ -319,7 +319,7 @@ private slots:
             {"25", "h01", 0, -0.6},      {"3", "js01", 0.15, -0.15},  {"25", "js0", 0.5, -0.5},
             {"25", "K3", -0.5, -4.5},    {"6", "K4", 0.5, -3.5},      {"25", "M3", -6.5, -10.5},
             {"25", "k3", 4, 0},          {"25", "H18", 3300, 0},      {"2", "K3", 0, -2},
-            {"1", "H13", 140, 0},        {"1,001", "a13", -270, -410},
+            {"1", "H13", 140, 0},        {"1,001", "a13", -270, -410}, {"1", "H14", 250, 0},
         };
         for (const auto &c : cells)
             QTest::addRow("%s / %s", c.size, c.field) << QString::fromUtf8(c.size) << QString(c.field) << c.upper
@@ -352,8 +352,8 @@ private slots:
             {"25", "K2", Gap::NotDefined},         {"25", "P01", Gap::NotDefined},
             {"500,001", "h01", Gap::GradeUpTo500mm}, {"3150", "H0", Gap::GradeUpTo500mm},
             {"1", "a11", Gap::LetterUpTo1mm},      {"0,5", "B11", Gap::LetterUpTo1mm},
-            {"1", "N9", Gap::LetterUpTo1mm},       {"1", "H14", Gap::GradeUpTo1mm},
-            {"1", "a17", Gap::GradeUpTo1mm},       {"1,001", "a17", Gap::NoPositiveSize},
+            {"1", "N9", Gap::LetterUpTo1mm},       {"0,999", "H14", Gap::GradeBelow1mm},
+            {"0,5", "js18", Gap::GradeBelow1mm},   {"1", "a17", Gap::LetterUpTo1mm},       {"1,001", "a17", Gap::NoPositiveSize},
             {"1,001", "Z17", Gap::NoPositiveSize}, {"0,1", "c13", Gap::NoPositiveSize},
         };
         for (const auto &c : cells)
