@@ -2,6 +2,7 @@
 // The table lookups and the deviation arithmetic, each with the inputs that cost it
 // most: the last row and the last column, so that every search runs to its end.
 #include "angles/angle_table.h"
+#include "fits/fit.h"
 #include "fits/fits_tables.h"
 #include "form_position/form_position_tables.h"
 #include "unspecified/unspecified_tables.h"
@@ -48,6 +49,8 @@ const bool registered = [] {
                    [] { return fits::deviations(lastFitsSize, u"7", fits::basicHole); });
     registerLookup("lookup/fits::deviations/no_size",
                    [] { return fits::deviations(fits::sizeNotChosen, u"7", fits::basicHole); });
+    registerLookup("lookup/fits::fitTexts/3150_transition",
+                   [] { return fits::fitTexts(u"3150", u"K", 7, u"h", 6); });
     registerLookup("lookup/fits::promptText", [] { return fits::promptText(fits::Prompt::ChooseField); });
 
     registerLookup("lookup/form_position::findType", [] { return fp::findType(u"цилиндричности"); });

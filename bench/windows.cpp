@@ -393,14 +393,15 @@ bool anglesShowTable(const QWidget *w)
 bool fitsShowFit(const QWidget *w)
 {
     const auto gradeOf = [w](const char16_t *name) {
-        return fits::firstGrade + comboIndex(w, QString::fromUtf16(name));
+        return fits::fitGradeOf(comboIndex(w, QString::fromUtf16(name)));
     };
     const fits::FitTexts t = fits::fitTexts(textOf(w, QStringLiteral("Размер")), textOf(w, QStringLiteral("ОтвБуква")),
                                             gradeOf(u"ОтвКвалитет"), textOf(w, QStringLiteral("ВалБуква")),
                                             gradeOf(u"ВалКвалитет"));
     return t.message.isEmpty() && textOf(w, QStringLiteral("ES")) == t.holeUpper
         && textOf(w, QStringLiteral("ei")) == t.shaftLower && textOf(w, QStringLiteral("Smax")) == t.maxClearance
-        && textOf(w, QStringLiteral("Nmax")) == t.maxInterference && textOf(w, QStringLiteral("Характер")) == t.kind;
+        && textOf(w, QStringLiteral("Nmax")) == t.maxInterference && textOf(w, QStringLiteral("Характер")) == t.kind
+        && textOf(w, QStringLiteral("Обозначение")) == t.notation && textOf(w, QStringLiteral("Вероятность")) == t.probability;
 }
 
 struct ChoiceCase

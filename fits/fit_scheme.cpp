@@ -23,7 +23,7 @@ constexpr int zoneWidth = 70;
 constexpr int innerLine = holeLeft + zoneWidth + 10;
 constexpr int shaftLeft = innerLine + 52;
 constexpr int shaftLabelsLeft = shaftLeft + zoneWidth + 4;
-constexpr int outerLine = shaftLabelsLeft + 50;
+constexpr int outerLine = shaftLabelsLeft + 44;
 
 // One dimension: a figure of the fit between an edge of the hole and one of the shaft.
 struct Dimension
@@ -130,7 +130,17 @@ void FitScheme::paintEvent(QPaintEvent *)
         p.drawLine(x, a, x, b);
         p.drawLine(x - tick, a, x + tick, a);
         p.drawLine(x - tick, b, x + tick, b);
-        p.drawText(QRect(x + tick + 1, (a + b) / 2 - lineHeight / 2, 48, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        // The name beside the middle of the line; a figure too short for it (down to
+        // zero) has its name below it, or above it at the foot of the picture, clear
+        // of its lines and of the captions above the zones.
+        int nameTop = (a + b) / 2 - lineHeight / 2;
+        if (b - a < lineHeight + 2 && a - b < lineHeight + 2)
+            nameTop = std::max(a, b) + 2 <= bottom ? std::max(a, b) + 2 : std::min(a, b) - 2 - lineHeight;
+        // Nor across the zero line.
+        if (nameTop <= zero && zero < nameTop + lineHeight)
+            nameTop = zero + 2 <= bottom ? zero + 2 : zero - 2 - lineHeight;
+        nameTop = std::clamp(nameTop, top, bottom);
+        p.drawText(QRect(x + tick + 1, nameTop, 48, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(d.name));
     };
     draw(inner, innerLine, shaftLeft);

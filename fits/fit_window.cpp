@@ -57,6 +57,10 @@ const ResultPlace resultBoxes[] = {
     {u"Nmin", 2, at(250, 52, 90, 22), &fits::FitTexts::minInterference, u"Наименьший натяг Nmin", u"в микрометрах"},
     {u"Характер", 0, at(10, 346, 310, 24), &fits::FitTexts::kind, u"Характер посадки", {}},
     {u"Система", 0, at(330, 346, 360, 24), &fits::FitTexts::system, u"Система посадки", {}},
+    {u"Обозначение", 0, at(130, 378, 560, 24), &fits::FitTexts::notation, u"Обозначение посадки на чертеже",
+     u"с предельными отклонениями в миллиметрах"},
+    {u"Вероятность", 0, at(130, 408, 560, 24), &fits::FitTexts::probability,
+     u"Вероятность натяга и зазора переходной посадки", u"в процентах"},
 };
 
 // Captions: name, frame, place, text, colour, alignment.
@@ -89,6 +93,8 @@ const Caption captions[] = {
     {u"Метка15", 2, at(250, 4, 90, 18), u"наименьший", colour::purple, Qt::AlignCenter},
     {u"Метка16", 2, at(10, 26, 130, 18), u"Зазор, мкм", colour::purple},
     {u"Метка17", 2, at(10, 54, 130, 18), u"Натяг, мкм", colour::purple},
+    {u"Метка18", 0, at(10, 381, 116, 18), u"Обозначение", colour::purple},
+    {u"Метка19", 0, at(10, 411, 116, 18), u"Вероятность", colour::purple},
 };
 
 QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStringList &items,
@@ -109,7 +115,7 @@ QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStr
 FitWindow::FitWindow(QWidget *parent) : QWidget(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("ФПосадки"), QStringLiteral("Посадки"), 700 * twipsPerPixel,
-                         416 * twipsPerPixel);
+                         476 * twipsPerPixel);
     setBackground(this, colour::grey);
     buildControls();
     load();
@@ -137,7 +143,7 @@ void FitWindow::buildControls()
     setTextColour(m_size, colour::navy);
     m_size->installEventFilter(this);
 
-    QStringList grades = fits::gradeTexts();
+    const QStringList grades = fits::fitGradeTexts();
     m_holeLetter = addList(inputs, QStringLiteral("ОтвБуква"), at(124, 42, 58, 22), listTexts(fits::holeLetters),
                            colour::maroon);
     m_holeGrade = addList(inputs, QStringLiteral("ОтвКвалитет"), at(242, 42, 58, 22), grades, colour::maroon);
@@ -158,13 +164,13 @@ void FitWindow::buildControls()
     m_scheme->setObjectName(QStringLiteral("Схема"));
     m_scheme->setGeometry(rectTwips(330 * twipsPerPixel, 8 * twipsPerPixel, 360 * twipsPerPixel, 236 * twipsPerPixel));
 
-    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 376, 570, 34), this);
+    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 436, 570, 34), this);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_message, colour::red);
 
     auto *copy = new QPushButton(QStringLiteral("Копировать"), this);
     copy->setObjectName(QStringLiteral("Копировать"));
-    copy->setGeometry(rectTwips(590 * twipsPerPixel, 379 * twipsPerPixel, 100 * twipsPerPixel, 28 * twipsPerPixel));
+    copy->setGeometry(rectTwips(590 * twipsPerPixel, 439 * twipsPerPixel, 100 * twipsPerPixel, 28 * twipsPerPixel));
     setBackground(copy, colour::lightGreen);
     copy->setToolTip(QStringLiteral("Скопировать посадку одной строкой (Ctrl+C)"));
 
@@ -218,8 +224,8 @@ void FitWindow::load()
 void FitWindow::recompute()
 {
     const fits::FitTexts texts =
-        fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::firstGrade + m_holeGrade->currentIndex(),
-                       m_shaftLetter->currentText(), fits::firstGrade + m_shaftGrade->currentIndex());
+        fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::fitGradeOf(m_holeGrade->currentIndex()),
+                       m_shaftLetter->currentText(), fits::fitGradeOf(m_shaftGrade->currentIndex()));
     // Only the boxes whose text changes: each new text is laid out again.
     for (qsizetype i = 0; i < m_results.size(); ++i) {
         const QString &text = texts.*resultBoxes[i].text;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Limits and fits of smooth joints up to 500 mm: standard tolerances IT4–IT17,
-// fundamental deviations of the shafts, and the deviations of a tolerance field.
-// No widgets here: the main window reads its three texts and shows what this returns.
+// Limits and fits of smooth joints: the main window's table up to 500 mm (standard
+// tolerances IT4–IT17, fundamental deviations of the shafts, the deviations of a
+// field), and the fit window's tables of the whole system up to 3150 mm. No widgets
+// here: the main window reads its three texts and shows what this returns.
 #pragma once
 
 #include <QString>
@@ -88,5 +89,42 @@ struct Limits
 // the basic hole "Н", "h", "js" or a shaft letter a … z. None for a text that is no
 // field, and for a t, v or y field that the standard does not define for the size.
 std::optional<Limits> fieldLimits(const SizeRow &row, int grade, QStringView letter);
+
+// The whole system of ISO 286-1:2010 (GOST 25346-89), sizes over 0 up to 3150 mm,
+// which the fit window offers. The main window keeps to sizeRows above.
+
+// Grades as numbers: IT01 is -1, IT0 is 0, then IT1 … IT18.
+constexpr int finestGrade = -1;
+constexpr int coarsestGrade = 18;
+constexpr int wholeGradeCount = coarsestGrade - finestGrade + 1;
+// "01", "0", "1" … "18".
+QString gradeName(int grade);
+
+// One main interval of the table of standard tolerances (ISO 286-1:2010 Table 1):
+// its bounds in mm (the upper bound belongs to it; the first runs from over 0) and
+// IT01 … IT18 in micrometres; IT01 and IT0 are defined up to 500 mm only.
+struct ToleranceRow
+{
+    int over;
+    int upTo;
+    std::array<std::optional<double>, wholeGradeCount> it;
+};
+extern const std::array<ToleranceRow, 21> toleranceRows;
+
+// Shaft letters that the standard defines over 500 mm, besides h, js and k (ei = 0).
+inline constexpr std::array<std::u16string_view, 4> largeUpperLetters = {u"d", u"e", u"f", u"g"};
+inline constexpr std::array<std::u16string_view, 7> largeLowerLetters = {u"m", u"n", u"p", u"r",
+                                                                          u"s", u"t", u"u"};
+
+// One sub-interval over 500 mm of the table of fundamental deviations of shafts
+// (ISO 286-1:2010 Tables 2 and 3): es of d … g and ei of m … u, in micrometres.
+struct LargeSizeRow
+{
+    int over;
+    int upTo;
+    std::array<int, largeUpperLetters.size()> es;
+    std::array<int, largeLowerLetters.size()> ei;
+};
+extern const std::array<LargeSizeRow, 16> largeSizeRows;
 
 } // namespace merilon::fits

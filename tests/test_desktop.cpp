@@ -81,7 +81,8 @@ class DesktopTest : public QObject
         QTest::newRow("ФПосадки") << factory<FitWindow>()
                                   << QStringList{"Размер", "ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет",
                                                  "ES", "es", "EI", "ei", "Dmax", "dmax", "Dmin", "dmin", "TD", "Td",
-                                                 "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система", "Копировать"};
+                                                 "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система", "Обозначение",
+                                                 "Вероятность", "Копировать"};
     }
 
 private slots:

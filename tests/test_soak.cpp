@@ -130,7 +130,7 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"dmax"_s, Keys::ReadOnly}, {u"dmin"_s, Keys::ReadOnly}, {u"TD"_s, Keys::ReadOnly},
           {u"Td"_s, Keys::ReadOnly}, {u"Smax"_s, Keys::ReadOnly}, {u"Smin"_s, Keys::ReadOnly},
           {u"Nmax"_s, Keys::ReadOnly}, {u"Nmin"_s, Keys::ReadOnly}, {u"Характер"_s, Keys::ReadOnly},
-          {u"Система"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
+          {u"Система"_s, Keys::ReadOnly}, {u"Обозначение"_s, Keys::ReadOnly}, {u"Вероятность"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
          {u"ОтвБуква"_s, u"ОтвКвалитет"_s, u"ВалБуква"_s, u"ВалКвалитет"_s},
          {u"Размер"_s, u"ES"_s, u"Smax"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
@@ -776,11 +776,11 @@ private:
             e.text = {{u"Метка2"_s, QString()}, {u"Метка3"_s, toQString(symbols::idleName)}};
             break;
         case Fits:
-            e.items = {{u"ОтвБуква"_s, listTexts(fits::holeLetters)}, {u"ОтвКвалитет"_s, fits::gradeTexts()},
-                       {u"ВалБуква"_s, listTexts(fits::shaftLetters)}, {u"ВалКвалитет"_s, fits::gradeTexts()}};
+            e.items = {{u"ОтвБуква"_s, listTexts(fits::holeLetters)}, {u"ОтвКвалитет"_s, fits::fitGradeTexts()},
+                       {u"ВалБуква"_s, listTexts(fits::shaftLetters)}, {u"ВалКвалитет"_s, fits::fitGradeTexts()}};
             e.text = {{u"Размер"_s, u"25"_s}, {u"ОтвБуква"_s, u"H"_s}, {u"ОтвКвалитет"_s, u"7"_s},
                       {u"ВалБуква"_s, u"f"_s}, {u"ВалКвалитет"_s, u"7"_s}};
-            e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 2}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 2}};
+            e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 8}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 8}};
             fitsLookup();
             break;
         case About:
@@ -846,14 +846,15 @@ private:
     {
         Expected &e = ex(Fits);
         const fits::FitTexts t =
-            fits::fitTexts(e.text[u"Размер"_s], e.text[u"ОтвБуква"_s], fits::firstGrade + e.current[u"ОтвКвалитет"_s],
-                           e.text[u"ВалБуква"_s], fits::firstGrade + e.current[u"ВалКвалитет"_s]);
+            fits::fitTexts(e.text[u"Размер"_s], e.text[u"ОтвБуква"_s], fits::fitGradeOf(e.current[u"ОтвКвалитет"_s]),
+                           e.text[u"ВалБуква"_s], fits::fitGradeOf(e.current[u"ВалКвалитет"_s]));
         const std::pair<const char16_t *, const QString *> boxes[] = {
             {u"ES", &t.holeUpper}, {u"EI", &t.holeLower}, {u"es", &t.shaftUpper}, {u"ei", &t.shaftLower},
             {u"Dmax", &t.holeMax}, {u"Dmin", &t.holeMin}, {u"dmax", &t.shaftMax}, {u"dmin", &t.shaftMin},
             {u"TD", &t.holeTolerance}, {u"Td", &t.shaftTolerance}, {u"Smax", &t.maxClearance},
             {u"Smin", &t.minClearance}, {u"Nmax", &t.maxInterference}, {u"Nmin", &t.minInterference},
-            {u"Характер", &t.kind}, {u"Система", &t.system}, {u"Сообщение", &t.message}};
+            {u"Характер", &t.kind}, {u"Система", &t.system}, {u"Обозначение", &t.notation},
+            {u"Вероятность", &t.probability}, {u"Сообщение", &t.message}};
         for (const auto &[name, text] : boxes)
             e.text[QString::fromUtf16(name)] = *text;
     }
@@ -1585,7 +1586,9 @@ private:
 
     static QString someItemText(std::mt19937_64 &random)
     {
+        // Sizes of the fit window's whole range besides the lists' texts.
         static const QStringList all = fits::sizeTexts() + fits::gradeTexts() + fits::lettersForGrade(7)
+            + QStringList{u"0,5"_s, u"720"_s, u"3150"_s}
             + fp::typeTexts() + intervalsOf(3) + intervalsOf(4)
             + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s};
         return all[qsizetype(random() % std::size_t(all.size()))];

@@ -2,9 +2,12 @@
 // The holes A … Z cell by cell against the published tables, the rules they obey,
 // the nominal size read from its text, and the figures of a fit.
 #include "fits/fit.h"
+#include "fits/recommended_fits.h"
 
 #include "core/number_text.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace merilon::fits;
@@ -148,7 +151,7 @@ private slots:
             }
         }
         QVERIFY(!holeLimits(sizeRows[0], 7, u"h"));
-        QVERIFY(!holeLimits(sizeRows[0], 4, u"H"));
+        QVERIFY(!holeLimits(sizeRows[0], 19, u"H"));
         QVERIFY(!shaftLimits(sizeRows[0], 7, u"H"));
         QVERIFY(!shaftLimits(sizeRows[0], 7, toQString(basicHole)));
         // Letters that the main window does not offer in a grade.
@@ -181,13 +184,18 @@ private slots:
         ok("499,999", 499999, "св. 450 до 500");
         ok("007,50", 7500, "св. 6 до 10");
         ok("25,0000", 25000, "св. 24 до 30");
+        ok("0,001", 1, "от 1 до 3");
+        ok("0,999", 999, "от 1 до 3");
+        ok("500,001", 500001, "");
+        ok("3150", 3150000, "");
         bad("empty", "", "Введите");
         bad("spaces", "   ", "Введите");
         bad("0", "0", "Размер вне");
         bad("-5", "-5", "Размер вне");
-        bad("0,999", "0,999", "Размер вне");
-        bad("500,001", "500,001", "Размер вне");
-        bad("500,0001", "500,0001", "Размер вне");
+        bad("0,0001", "0,0001", "Размер задан");
+        bad("3150,001", "3150,001", "Размер вне");
+        bad("3150,0001", "3150,0001", "Размер вне");
+        bad("10000", "10000", "Размер вне");
         bad("long number", QString(5000, QLatin1Char('9')), "Размер вне");
         bad("25,0001", "25,0001", "Размер задан");
         bad("abc", "abc", "Размер не");
@@ -206,7 +214,8 @@ private slots:
         QFETCH(QString, error);
         const NominalSize size = merilon::fits::readSize(text);
         QCOMPARE(size.micrometres, micrometres);
-        QCOMPARE(size.row ? toQString(size.row->text) : QString(), row);
+        const SizeRow *found = size.micrometres ? rowOfSize(size.micrometres) : nullptr;
+        QCOMPARE(found ? toQString(found->text) : QString(), row);
         QVERIFY2(size.error.startsWith(error) && size.error.isEmpty() == error.isEmpty(), qPrintable(size.error));
     }
 
@@ -248,13 +257,183 @@ private slots:
         QCOMPARE(t.holeField + '/' + t.shaftField, fit);
     }
 
+    // ISO 286-1:2010 Table 1, cells at the ends of its rows and columns and where
+    // Russian reprints differ (IT4, IT5 over 800 mm).
+    void standardTolerances_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<double>("it"); // 0: none
+        const struct { const char *name; int size; int grade; double it; } cells[] = {
+            {"до 3 / IT01", 500, -1, 0.3},       {"до 3 / IT0", 3000, 0, 0.5},
+            {"св. 10 до 18 / IT1", 18000, 1, 1.2}, {"св. 120 до 180 / IT1", 150000, 1, 3.5},
+            {"св. 180 до 250 / IT2", 200000, 2, 7}, {"св. 400 до 500 / IT01", 500000, -1, 4},
+            {"св. 400 до 500 / IT0", 450000, 0, 6}, {"св. 400 до 500 / IT18", 500000, 18, 9700},
+            {"св. 500 до 630 / IT01", 500001, -1, 0}, {"св. 500 до 630 / IT0", 630000, 0, 0},
+            {"св. 500 до 630 / IT1", 500001, 1, 9},  {"св. 630 до 800 / IT3", 700000, 3, 18},
+            {"св. 800 до 1000 / IT4", 900000, 4, 28}, {"св. 800 до 1000 / IT5", 1000000, 5, 40},
+            {"св. 1000 до 1250 / IT4", 1100000, 4, 33}, {"св. 1250 до 1600 / IT5", 1600000, 5, 55},
+            {"св. 1600 до 2000 / IT12", 2000000, 12, 1500}, {"св. 2000 до 2500 / IT16", 2500000, 16, 11000},
+            {"св. 2500 до 3150 / IT2", 3150000, 2, 36}, {"св. 2500 до 3150 / IT18", 3150000, 18, 33000},
+        };
+        for (const auto &c : cells)
+            QTest::newRow(c.name) << c.size << c.grade << c.it;
+    }
+    void standardTolerances()
+    {
+        QFETCH(int, size);
+        QFETCH(int, grade);
+        QFETCH(double, it);
+        QCOMPARE(toleranceAt(size, grade), it ? std::optional<double>(it) : std::nullopt);
+    }
+    // The main window's IT5 … IT17 and IT4 are the same table.
+    void mainWindowTolerancesAgree()
+    {
+        for (const SizeRow &r : sizeRows) {
+            QCOMPARE(toleranceAt(r.upTo * 1000, 4), std::optional<double>(r.it4));
+            for (int g = firstGrade; g <= lastGrade; ++g)
+                QCOMPARE(toleranceAt(r.upTo * 1000, g), std::optional<double>(r.it[std::size_t(g - firstGrade)]));
+        }
+    }
+
+    // Fields over the whole system, worked out by hand from the published tables of
+    // ISO 286-1 (the sources the README names): over 500 mm (shafts from the
+    // sub-intervals for r … u, the main intervals for the rest; holes by its rules
+    // without Δ) and the fine grades 01 … 3 with Δ up to 500 mm.
+    void wholeSystem_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<double>("lower");
+        const struct { const char *size; const char *field; double upper; double lower; } cells[] = {
+            {"560", "s6", 324, 280},     {"560,001", "s6", 354, 310}, {"600", "H7", 70, 0},
+            {"600", "g6", -22, -66},     {"800", "f7", -80, -160},    {"1000", "e8", -170, -310},
+            {"2000", "d9", -430, -800},  {"1250", "m6", 106, 40},     {"1600", "n6", 156, 78},
+            {"2500", "p6", 305, 195},    {"3150", "u6", 3335, 3200},  {"630", "r6", 199, 155},
+            {"710", "t6", 550, 500},     {"3150", "h18", 0, -33000},  {"3150", "js18", 16500, -16500},
+            {"1000", "k6", 56, 0},       {"600", "K7", 0, -70},       {"600", "M7", -26, -96},
+            {"600", "N7", -44, -114},    {"600", "N9", -44, -219},    {"600", "P7", -78, -148},
+            {"600", "S7", -310, -380},   {"550", "U7", -600, -670},   {"1000", "G7", 116, 26},
+            {"900", "F8", 226, 86},      {"2800", "D11", 1870, 520},  {"3000", "JS7", 105, -105},
+            {"25", "h01", 0, -0.6},      {"3", "js01", 0.15, -0.15},  {"25", "js0", 0.5, -0.5},
+            {"25", "K3", -0.5, -4.5},    {"6", "K4", 0.5, -3.5},      {"25", "M3", -6.5, -10.5},
+            {"25", "k3", 4, 0},          {"25", "H18", 3300, 0},      {"2", "K3", 0, -2},
+            {"1", "H13", 140, 0},        {"1,001", "a13", -270, -410}, {"1", "H14", 250, 0},
+        };
+        for (const auto &c : cells)
+            QTest::addRow("%s / %s", c.size, c.field) << QString::fromUtf8(c.size) << QString(c.field) << c.upper
+                                                      << c.lower;
+    }
+    void wholeSystem()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, field);
+        QFETCH(double, upper);
+        QFETCH(double, lower);
+        const QString letter = field.left(field.indexOf(QRegularExpression("[0-9]")));
+        const QString grade = field.mid(letter.size());
+        const int g = grade == "01" ? finestGrade : grade.toInt();
+        const int um = merilon::fits::readSize(size).micrometres;
+        const Field f = letter.front().isUpper() ? holeField(um, g, letter) : shaftField(um, g, letter);
+        QCOMPARE(f.limits, std::optional<Limits>(Limits{upper, lower}));
+    }
+
+    // Fields the standard does not give, each with its reason.
+    void gaps_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("gap");
+        const struct { const char *size; const char *field; Gap gap; } cells[] = {
+            {"600", "a11", Gap::NotDefined},       {"600", "c8", Gap::NotDefined},
+            {"3150", "z7", Gap::NotDefined},       {"600", "X7", Gap::NotDefined},
+            {"600", "B11", Gap::NotDefined},       {"600", "K9", Gap::NotDefined},
+            {"25", "K2", Gap::NotDefined},         {"25", "P01", Gap::NotDefined},
+            {"500,001", "h01", Gap::GradeUpTo500mm}, {"3150", "H0", Gap::GradeUpTo500mm},
+            {"1", "a11", Gap::LetterUpTo1mm},      {"0,5", "B11", Gap::LetterUpTo1mm},
+            {"1", "N9", Gap::LetterUpTo1mm},       {"0,999", "H14", Gap::GradeBelow1mm},
+            {"0,5", "js18", Gap::GradeBelow1mm},   {"1", "a17", Gap::LetterUpTo1mm},       {"1,001", "a17", Gap::NoPositiveSize},
+            {"1,001", "Z17", Gap::NoPositiveSize}, {"0,1", "c13", Gap::NoPositiveSize},
+        };
+        for (const auto &c : cells)
+            QTest::addRow("%s / %s", c.size, c.field) << QString::fromUtf8(c.size) << QString(c.field) << int(c.gap);
+    }
+    void gaps()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, field);
+        QFETCH(int, gap);
+        const QString letter = field.left(field.indexOf(QRegularExpression("[0-9]")));
+        const QString grade = field.mid(letter.size());
+        const int g = grade == "01" ? finestGrade : grade.toInt();
+        const int um = merilon::fits::readSize(size).micrometres;
+        const Field f = letter.front().isUpper() ? holeField(um, g, letter) : shaftField(um, g, letter);
+        QVERIFY(!f.limits);
+        QCOMPARE(int(f.gap), gap);
+    }
+
+    void limitSizesToAHundredthOfAMicrometre()
+    {
+        const FitTexts t = fitTexts(u"3", u"JS", finestGrade, u"js", 0);
+        QCOMPARE(QStringList({t.holeMax, t.holeMin, t.shaftMax, t.shaftMin, t.holeUpper, t.shaftLower}),
+                 QStringList({"3,00015", "2,99985", "3,00025", "2,99975", "0,15", "-0,25"}));
+        const FitTexts big = fitTexts(u"3149,999", u"H", 18, u"js", 18);
+        QCOMPARE(QStringList({big.holeMax, big.shaftMin}), QStringList({"3182,999", "3133,499"}));
+    }
+
+    // The fit as drawings write it (GOST 2.307-2011): deviations in millimetres after
+    // each field, a zero one left out, a symmetric one once with ±, the two of a field
+    // with as many decimals.
+    void notation()
+    {
+        QCOMPARE(fitTexts(u"25", u"H", 7, u"f", 6).notation, QString("Ø25 H7(+0,021)/f6(-0,020 -0,033)"));
+        QCOMPARE(fitTexts(u"18", u"JS", 7, u"js", 6).notation, QString("Ø18 JS7(±0,009)/js6(±0,0055)"));
+        QCOMPARE(fitTexts(u"600", u"H", 7, u"s", 6).notation, QString("Ø600 H7(+0,07)/s6(+0,354 +0,310)"));
+        QVERIFY(fitTexts(u"abc", u"H", 7, u"f", 6).notation.isEmpty());
+    }
+
+    // A transition fit's chances (normal sizes centred in their zones, σ = T/6):
+    // 40 H7/k6 binds in 30,7 % of assemblies; other kinds have none.
+    void probability()
+    {
+        QCOMPARE(fitTexts(u"40", u"H", 7, u"k", 6).probability, QString("натяг 30,7 %, зазор 69,3 %"));
+        QCOMPARE(fitTexts(u"25", u"K", 7, u"h", 6).probability, QString("натяг 31,4 %, зазор 68,6 %"));
+        QVERIFY(fitTexts(u"25", u"H", 7, u"f", 6).probability.isEmpty());
+        QVERIFY(fitTexts(u"25", u"H", 7, u"s", 6).probability.isEmpty());
+    }
+
+    // The hole-basis table of recommended fits: each fit once, an H hole with a shaft
+    // field that the window computes (at 50 mm every one is defined), rows in order.
+    void recommendedFits()
+    {
+        QSet<QString> seen;
+        int lastGrade = 0;
+        for (const RecommendedFit &fit : recommendedHoleBasisFits) {
+            const QString name = toQString(fit.hole) + '/' + toQString(fit.shaft);
+            QVERIFY2(!seen.contains(name), qPrintable(name));
+            seen.insert(name);
+            QVERIFY(fit.hole.front() == u'H');
+            const int holeGrade = toQString(fit.hole).mid(1).toInt();
+            QVERIFY(holeGrade >= lastGrade);
+            lastGrade = holeGrade;
+            const QString shaft = toQString(fit.shaft);
+            const qsizetype digit = shaft.indexOf(QRegularExpression("[0-9]"));
+            const FitTexts t = fitTexts(u"50", u"H", holeGrade, shaft.left(digit), shaft.mid(digit).toInt());
+            QVERIFY2(t.message.isEmpty(), qPrintable(name + ' ' + t.message));
+        }
+        QVERIFY(seen.contains("H7/f7") && seen.contains("H11/a11") && seen.contains("H8/z8"));
+        QVERIFY(!seen.contains("H7/f6"));
+        QCOMPARE(recommendedShaftBasisFits.size(), std::size_t(0));
+    }
+
     void fitLineAndMessages()
     {
         QCOMPARE(fitTexts(u"25", u"H", 7, u"f", 6).line,
-                 QString("Ø25 H7/f6: отверстие +21/0 мкм, вал -20/-33 мкм, зазор наибольший 54 мкм, "
+                 QString("Ø25 H7(+0,021)/f6(-0,020 -0,033): отверстие +21/0 мкм, вал -20/-33 мкм, зазор наибольший 54 мкм, "
                          "наименьший 20 мкм, посадка с зазором"));
         QCOMPARE(fitTexts(u"25,4", u"K", 7, u"h", 6).line,
-                 QString("Ø25,4 K7/h6: отверстие +6/-15 мкм, вал 0/-13 мкм, зазор наибольший 19 мкм, "
+                 QString("Ø25,4 K7(+0,006 -0,015)/h6(-0,013): отверстие +6/-15 мкм, вал 0/-13 мкм, зазор наибольший 19 мкм, "
                          "натяг наибольший 15 мкм, переходная посадка"));
         QVERIFY(fitTexts(u"25", u"H", 7, u"f", 6).words.contains("поле отверстия H7 от 0 до +21 мкм"));
         // A field the standard does not define: a message and nothing else.

@@ -38,6 +38,14 @@ class FitWindowTest : public QObject
             texts.append(child<QLineEdit>(m_window.get(), name)->text());
         return texts.join('|');
     }
+    // Обозначение, Вероятность.
+    QString drawing() const
+    {
+        QStringList texts;
+        for (const char *name : {"Обозначение", "Вероятность"})
+            texts.append(child<QLineEdit>(m_window.get(), name)->text());
+        return texts.join('|');
+    }
     QLineEdit *size() const { return child<QLineEdit>(m_window.get(), "Размер"); }
     void typeSize(const QString &text)
     {
@@ -72,7 +80,9 @@ private slots:
         QComboBox *hole = child<QComboBox>(m_window.get(), "ОтвБуква");
         QVERIFY(!hole->isEditable());
         QCOMPARE(items(hole).join(' '), QString("A B C D E F G H JS K M N P R S T U V X Y Z"));
-        QCOMPARE(items(child<QComboBox>(m_window.get(), "ВалКвалитет")).size(), 13);
+        QCOMPARE(items(child<QComboBox>(m_window.get(), "ВалКвалитет")).join(' '),
+                 QString("01 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18"));
+        QCOMPARE(drawing(), QString("Ø25 H7(+0,021)/f7(-0,020 -0,041)|"));
     }
 
     void choicesRecomputeAtOnce_data()
@@ -113,7 +123,7 @@ private slots:
     void badSizes_data()
     {
         QTest::addColumn<QString>("text");
-        for (const char *text : {"", "0", "-5", "500,001", "25,0001", "abc", "2 5", "1e2", ","})
+        for (const char *text : {"", "0", "-5", "3150,001", "25,0001", "abc", "2 5", "1e2", ","})
             QTest::addRow("'%s'", text) << QString(text);
         QTest::newRow("very long") << QString(300, QLatin1Char('7'));
     }
@@ -123,6 +133,7 @@ private slots:
         typeSize(text);
         QVERIFY(!child<QLabel>(m_window.get(), "Сообщение")->text().isEmpty());
         QCOMPARE(shown(), QString(resultNames.size() - 1, QLatin1Char('|')));
+        QCOMPARE(drawing(), QString("|"));
         const QImage picture = scheme();
         const QRgb background = picture.pixel(picture.width() / 2, picture.height() / 2);
         int drawn = 0;
@@ -148,9 +159,39 @@ private slots:
         QCOMPARE(child<QLineEdit>(m_window.get(), "ei")->text(), QString("41"));
     }
 
+    // Sizes over 500 mm, the fine and coarse grades, and the notes of the small sizes,
+    // through the window.
+    void wholeStandard()
+    {
+        typeSize("600");
+        const char *lists[] = {"ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет"};
+        const auto fit = [&](QStringList choices) {
+            for (int i = 0; i < 4; ++i)
+                choose(child<QComboBox>(m_window.get(), lists[i]), choices[i]);
+        };
+        fit({"H", "7", "s", "6"});
+        QCOMPARE(shown(), QString("70|0|354|310|600,07|600|600,354|600,31|70|44|||354|240|посадка с натягом|"
+                                  "в системе отверстия"));
+        QCOMPARE(drawing(), QString("Ø600 H7(+0,07)/s6(+0,354 +0,310)|"));
+        fit({"K", "7", "h", "6"});
+        QCOMPARE(drawing(), QString("Ø600 K7(-0,07)/h6(-0,044)|натяг 82,7 %, зазор 17,3 %"));
+        fit({"H", "7", "a", "11"});
+        QVERIFY(child<QLabel>(m_window.get(), "Сообщение")->text().contains("вала a11 для размеров св. 560 до 630"));
+        QCOMPARE(shown() + drawing(), QString(resultNames.size(), QLatin1Char('|')));
+        typeSize("1");
+        QVERIFY(child<QLabel>(m_window.get(), "Сообщение")->text().contains("до 1 мм стандарт не применяет"));
+        fit({"JS", "01", "js", "0"});
+        typeSize("3");
+        QCOMPARE(child<QLineEdit>(m_window.get(), "Dmax")->text(), QString("3,00015"));
+        typeSize("3150");
+        QVERIFY(child<QLabel>(m_window.get(), "Сообщение")->text().contains("только для размеров до 500 мм"));
+        fit({"H", "18", "h", "18"});
+        QCOMPARE(child<QLineEdit>(m_window.get(), "Smax")->text(), QString("66000"));
+    }
+
     void copiesTheFit()
     {
-        const QString line = "Ø25 H7/f7: отверстие +21/0 мкм, вал -20/-41 мкм, зазор наибольший 62 мкм, "
+        const QString line = "Ø25 H7(+0,021)/f7(-0,020 -0,041): отверстие +21/0 мкм, вал -20/-41 мкм, зазор наибольший 62 мкм, "
                              "наименьший 20 мкм, посадка с зазором";
         QApplication::clipboard()->clear();
         QTest::mouseClick(child<QPushButton>(m_window.get(), "Копировать"), Qt::LeftButton);
