@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "general/general_tables.h"
+
+#include "core/number_text.h"
+#include "fits/fit.h"
+#include "fits/fits_tables.h"
+
+namespace merilon::general {
+
+namespace {
+
+QString sizeMessage(const std::optional<TypedDecimal> &typed, QStringView text)
+{
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("Введите номинальный размер в миллиметрах, например 25 или 0,8.");
+    if (!typed)
+        return QStringLiteral("Размер не число: введите миллиметры, например 25 или 25,4.");
+    if (typed->tooLong || typed->negative || typed->thousandths == 0 || typed->thousandths > largestSize
+        || (typed->finer && typed->thousandths == largestSize))
+        return QStringLiteral("Размер вне диапазона: номинальный размер должен быть больше 0 и не больше 10000 мм.");
+    if (typed->finer)
+        return QStringLiteral("Размер задан точнее 0,001 мм: не больше трёх знаков после запятой.");
+    return QString();
+}
+
+} // namespace
+
+QString requirementLine(int sizeClass, int formClass, int grade, Designation designation)
+{
+    if (designation == Designation::Grade) {
+        const QString n = QString::number(grade);
+        return QStringLiteral("Неуказанные предельные отклонения размеров: H%1, h%1, ±IT%1/2").arg(n);
+    }
+    return QStringLiteral("Общие допуски по ГОСТ 30893.2 — ") + QChar(sizeClassLetters[std::size_t(sizeClass)])
+           + toQString(formClasses[std::size_t(formClass)]);
+}
+
+GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int grade, Designation designation)
+{
+    GeneralTexts t;
+    t.requirement = requirementLine(sizeClass, formClass, grade, designation);
+    const std::optional<TypedDecimal> typed = readTypedDecimal(size);
+    t.message = sizeMessage(typed, size);
+    if (!t.message.isEmpty())
+        return t;
+    const int micrometres = int(typed->thousandths);
+    const auto c = std::size_t(sizeClass);
+    const auto k = std::size_t(formClass);
+
+    const bool belowTables = micrometres < smallestTabled;
+    t.linear = toQString(belowTables ? writtenAtSize : cellFor(linearRows, micrometres, c));
+    t.edge = toQString(belowTables ? writtenAtSize : cellFor(edgeRows, micrometres, c));
+    t.angle = toQString(cellFor(angleRows, micrometres, c));
+    t.straightness = toQString(cellFor(straightnessRows, micrometres, k));
+    t.perpendicularity = toQString(cellFor(perpendicularityRows, micrometres, k));
+    t.symmetry = toQString(cellFor(symmetryRows, micrometres, k));
+    t.runOut = toQString(runOut[k]);
+
+    // The standard tolerance of the fits' table, in micrometres.
+    const fits::SizeRow *row = fits::rowOfSize(micrometres);
+    if (!row) {
+        t.message = QStringLiteral("Отклонения по квалитету: таблица допусков IT охватывает размеры от 1 до 500 мм.");
+        return t;
+    }
+    const int it = row->it[std::size_t(grade - fits::firstGrade)];
+    t.hole = QLatin1Char('+') + numberText(it / 1000.0);
+    t.shaft = QLatin1Char('-') + numberText(it / 1000.0);
+    t.other = QStringLiteral("±") + numberText(it / 2000.0);
+    return t;
+}
+
+QString notesText()
+{
+    static const char16_t *const paragraphs[] = {
+        u"Классы точности ГОСТ 30893.1: f — точный, m — средний, c — грубый, v — очень грубый; ГОСТ 30893.2: "
+        u"H, K, L. Класс выбирают по обычной точности производства; где нужен меньший допуск или больший "
+        u"экономичнее, его указывают у размера (ГОСТ 30893.1, раздел 3; ГОСТ 30893.2, раздел 4).",
+        u"Линейные размеры — наружные и внутренние размеры, уступы, диаметры, радиусы, расстояния; для "
+        u"притуплённых кромок (наружный радиус, высота фаски) — своя таблица. Для размеров менее 0,5 мм "
+        u"предельные отклонения указывают непосредственно у номинального размера (ГОСТ 30893.1, п. 4.1, "
+        u"таблицы 1 и 2).",
+        u"Угол — по длине меньшей стороны угла; общий допуск угла ограничивает общую ориентацию линий, но не "
+        u"отклонения их формы (ГОСТ 30893.1, п. 4.2, таблица 3).",
+        u"Прямолинейность — по длине линии; плоскостность — по большей стороне поверхности или по диаметру "
+        u"круглой поверхности (ГОСТ 30893.2, п. 5.1.1, таблица 1).",
+        u"Перпендикулярность — базой служит большая из двух сторон угла, допуск — по длине меньшей "
+        u"(ГОСТ 30893.2, п. 5.2.3, таблица 2).",
+        u"Симметричность — базой служит более длинный из двух элементов, допуск — по длине нормируемого "
+        u"(ГОСТ 30893.2, п. 5.2.4, таблица 3).",
+        u"Биение — радиальное, торцовое и любой поверхности вращения, от длины не зависит; базой служат опорные "
+        u"поверхности, если они указаны, иначе для радиального биения — более длинный элемент (ГОСТ 30893.2, "
+        u"п. 5.2.6, таблица 4). Отклонение от соосности может достигать допуска радиального биения (п. 5.2.5).",
+        u"Круглость равна допуску диаметра, но не больше допуска радиального биения (п. 5.1.2). "
+        u"Цилиндричность общими допусками не задаётся: её ограничивают круглость, прямолинейность и "
+        u"параллельность (п. 5.1.3). Параллельность равна большему из допуска размера и допуска "
+        u"прямолинейности или плоскостности, базой служит более длинный элемент (п. 5.2.2).",
+        u"Таблицы ГОСТ 30893.1 доходят до 4000 мм, ГОСТ 30893.2 — до 3000 мм; за их пределами и там, где в "
+        u"таблице прочерк, значение не установлено.",
+        u"Квалитет: отверстия H (+IT), валы h (−IT), прочие размеры ±IT/2; допуски IT — по ГОСТ 25346, "
+        u"для размеров от 1 до 500 мм.",
+    };
+    QStringList lines;
+    for (const char16_t *p : paragraphs)
+        lines.append(QString::fromUtf16(p));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList sizeClassTexts()
+{
+    return listTexts(sizeClasses);
+}
+
+QStringList formClassTexts()
+{
+    return listTexts(formClasses);
+}
+
+QStringList gradeTexts()
+{
+    return numberTexts(firstGrade, lastGrade);
+}
+
+} // namespace merilon::general
