@@ -48,8 +48,8 @@ void AngleWindow::buildControls()
     for (QComboBox *field : {m_interval, m_degree})
         applyKeyFilter(field);
 
-    connect(m_interval, &QComboBox::activated, this, [this] { BB(); });
-    connect(m_degree, &QComboBox::activated, this, [this] { BB(); });
+    connect(m_interval, &QComboBox::activated, this, [this] { showTolerance(); });
+    connect(m_degree, &QComboBox::activated, this, [this] { showTolerance(); });
 
     setTabOrder(m_interval, m_degree);
     setTabOrder(m_degree, m_result);
@@ -63,10 +63,10 @@ void AngleWindow::load()
 {
     setComboText(m_interval, QStringLiteral("до 10"));
     setComboText(m_degree, numberText(8));
-    BB();
+    showTolerance();
 }
 
-void AngleWindow::BB()
+void AngleWindow::showTolerance()
 {
     // A degree text that is no degree (its list's text erased) finds no cell either.
     const std::optional<int> degree = wholeNumber(m_degree->currentText(), angles::firstDegree, angles::lastDegree);

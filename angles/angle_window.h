@@ -23,9 +23,9 @@ protected:
 private:
     void buildControls();
     void load();
-    // Look the chosen interval and degree up and show the tolerance; a pair that
-    // the table does not hold leaves the shown tolerance as it was.
-    void BB();
+    // Looks the chosen interval and degree up and shows the tolerance; a pair that
+    // the table does not hold leaves the shown tolerance as it was (BB of the design).
+    void showTolerance();
 
     QComboBox *m_interval = nullptr; // Комбо1
     QComboBox *m_degree = nullptr;   // Комбо2

@@ -215,7 +215,7 @@ void AboutWindow::paintEvent(QPaintEvent *)
 
 void AboutWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    fMove(buttonState(event->buttons()), toTwips(event->position().x()), toTwips(event->position().y()));
+    dragWindow(buttonState(event->buttons()), toTwips(event->position().x()), toTwips(event->position().y()));
 }
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
@@ -251,7 +251,7 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
     // Title, date, author or the author's frame.
     if (event->type() == QEvent::MouseMove) {
         const auto *move = static_cast<QMouseEvent *>(event);
-        fMove(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
+        dragWindow(buttonState(move->buttons()), toTwips(move->position().x()), toTwips(move->position().y()));
         return true;
     }
     if (event->type() == QEvent::MouseButtonPress)
@@ -286,7 +286,7 @@ void AboutWindow::endDrag(const QMouseEvent *release)
         drag().active = false;
 }
 
-void AboutWindow::fMove(qint16 button, float x, float y)
+void AboutWindow::dragWindow(qint16 button, float x, float y)
 {
     Drag &state = drag();
     if (button == 1) {

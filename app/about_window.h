@@ -31,8 +31,8 @@ private:
     void buildControls();
     // Drags the window with the left button: `button` holds the pressed buttons
     // (left 1, right 2, middle 4); x and y are the mouse position in twips relative
-    // to the control under the mouse.
-    void fMove(qint16 button, float x, float y);
+    // to the control under the mouse (fMove of the design).
+    void dragWindow(qint16 button, float x, float y);
     void endDrag(const QMouseEvent *release);
     void startSystemMove(const QMouseEvent *press);
     void pressExit();

@@ -155,9 +155,9 @@ void MainWindow::buildControls()
                               {.control = u"Комманда5", .name = u"О программе"},
                               {.control = u"Текст3", .name = u"Посадки: Enter открывает окно"}});
 
-    connect(m_grade, &QComboBox::activated, this, [this] { A(); });
-    connect(m_size, &QComboBox::activated, this, [this] { AA(); });
-    connect(m_letter, &QComboBox::activated, this, [this] { AA(); });
+    connect(m_grade, &QComboBox::activated, this, [this] { refillLetters(); });
+    connect(m_size, &QComboBox::activated, this, [this] { showDeviations(); });
+    connect(m_letter, &QComboBox::activated, this, [this] { showDeviations(); });
     // Windows: each button shows its window's single instance.
     connect(formPosition, &QPushButton::clicked, this, [this] { m_formPosition.show(); });
     connect(unspecified, &QPushButton::clicked, this, [this] { m_unspecified.show(); });
@@ -186,17 +186,17 @@ void MainWindow::load()
     setComboText(m_size, toQString(fits::sizeNotChosen));
 }
 
-void MainWindow::A()
+void MainWindow::refillLetters()
 {
     m_letter->clear();
     m_upper->setText(QString());
     m_lower->setText(QString());
     m_letter->addItems(fits::lettersForGrade(fits::gradeOf(m_grade->currentText()).value_or(0)));
     setComboText(m_letter, toQString(fits::basicHole));
-    AA();
+    showDeviations();
 }
 
-void MainWindow::AA()
+void MainWindow::showDeviations()
 {
     const fits::Deviations result =
         fits::deviations(m_size->currentText(), m_grade->currentText(), m_letter->currentText());

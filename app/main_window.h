@@ -52,10 +52,11 @@ protected:
 private:
     void buildControls();
     void load();
-    // A grade was chosen: rebuild the letter list, reset the letter, recompute.
-    void A();
-    // Recompute the deviations from the three texts and say what is missing.
-    void AA();
+    // A grade was chosen: rebuilds the letter list, resets the letter, recomputes
+    // (A of the design).
+    void refillLetters();
+    // Recomputes the deviations from the three texts and says what is missing (AA).
+    void showDeviations();
 
     QComboBox *m_size = nullptr;   // НР
     QComboBox *m_grade = nullptr;  // Комбо1

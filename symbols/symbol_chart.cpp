@@ -98,10 +98,10 @@ void SymbolChart::load()
     setBackground(m_symbolFrame, QColor(230, 230, 255));
     setBackground(m_groupFrame, QColor(255, 255, 210));
     setBackground(m_nameFrame, QColor(255, 255, 210));
-    Имя();
+    showIdleTexts();
 }
 
-void SymbolChart::Имя()
+void SymbolChart::showIdleTexts()
 {
     m_group->setResult(QString());
     m_name->setResult(toQString(symbols::idleName));
@@ -109,7 +109,7 @@ void SymbolChart::Имя()
 
 void SymbolChart::mouseMoveEvent(QMouseEvent *)
 {
-    Имя();
+    showIdleTexts();
 }
 
 bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
@@ -118,14 +118,14 @@ bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     for (std::size_t i = 0; i < m_symbols.size(); ++i) {
         if (watched == m_symbols[i]) {
-            Имя();
+            showIdleTexts();
             m_group->setResult(toQString(symbols::chart[i].group));
             m_name->setResult(toQString(symbols::chart[i].name));
             return true;
         }
     }
     if (watched == m_nameFrame || watched == m_groupFrame || watched == m_symbolFrame) {
-        Имя();
+        showIdleTexts();
         return true;
     }
     return QWidget::eventFilter(watched, event);

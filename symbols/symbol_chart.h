@@ -31,8 +31,9 @@ protected:
 private:
     void buildControls();
     void load();
-    // Both text areas back to their idle state: no group, the hint in the name area.
-    void Имя();
+    // Both text areas back to their idle state: no group, the hint in the name area
+    // (Имя of the design).
+    void showIdleTexts();
 
     QGroupBox *m_nameFrame = nullptr;        // Рамка3
     ui::ResultLabel *m_name = nullptr;       // Метка3

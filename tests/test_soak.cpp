@@ -1315,7 +1315,7 @@ private:
     }
 
     // The About window's procedure: the window follows the left button alone.
-    void fMove(int state, QPoint local)
+    void dragWindow(int state, QPoint local)
     {
         const double x = local.x() * 15.0;
         const double y = local.y() * 15.0;
@@ -1364,7 +1364,7 @@ private:
             if (global == m_live[About].window->mapToGlobal(QPoint(0, 0)))
                 global += QPoint(1, 0);
             if (!exit && isDragSurface(target))
-                fMove(state, global - (ex(About).pos + target->mapTo(about, QPoint(0, 0))));
+                dragWindow(state, global - (ex(About).pos + target->mapTo(about, QPoint(0, 0))));
             sendMouse(about, about->mapFromGlobal(global), QEvent::MouseMove, Qt::NoButton);
             m_fault = check();
         }
