@@ -9,6 +9,7 @@
 #include "app/about_window.h"
 #include "fits/fit_window.h"
 #include "fits/fits_tables.h"
+#include "general/general_window.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_window.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -126,19 +128,26 @@ void MainWindow::buildControls()
     advert->setTabChangesFocus(true);
     setBackground(advert, grey);
     setTextColour(advert, maroon);
-    // The first line is a link to the fit window: a click on it, or Enter in the box.
+    // The first two lines link to the fit window and the general tolerance window: a
+    // click on a link, or Enter on its line (anywhere else, the first link).
     QTextCursor cursor(advert->document());
     QTextCharFormat link;
     link.setAnchor(true);
-    link.setAnchorHref(QStringLiteral("#fits"));
     link.setFontUnderline(true);
     link.setForeground(navy);
+    link.setAnchorHref(QStringLiteral("#fits"));
     cursor.insertText(QStringLiteral("Посадки — открыть окно"), link);
+    cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
+    link.setAnchorHref(QStringLiteral("#general"));
+    cursor.insertText(QStringLiteral("Общие допуски — открыть окно"), link);
     cursor.insertText(QStringLiteral("\nОтверстие и вал вместе: отклонения и предельные размеры обоих полей, "
                                      "зазоры или натяги, характер посадки и её схема. Размер вводится "
-                                     "с клавиатуры, поля выбираются из списков."),
+                                     "с клавиатуры, поля выбираются из списков."
+                                     "\nОбщие допуски по ГОСТ 30893.1 и ГОСТ 30893.2 для размеров без допуска "
+                                     "на чертеже: размеры, углы, форма и расположение, и строка для технических "
+                                     "требований."),
                       QTextCharFormat());
-    advert->setToolTip(QStringLiteral("Посадки: щёлкните первую строку или нажмите Enter, чтобы открыть окно"));
+    advert->setToolTip(QStringLiteral("Посадки, общие допуски: щёлкните строку со ссылкой или нажмите на ней Enter, чтобы открыть окно"));
     advert->installEventFilter(this);
     advert->viewport()->installEventFilter(this);
     advert->viewport()->setMouseTracking(true);
@@ -153,7 +162,7 @@ void MainWindow::buildControls()
                               {u"ВО", u"Метка30", {}, u"в микрометрах"},
                               {u"НО", u"Метка31", {}, u"в микрометрах"},
                               {.control = u"Комманда5", .name = u"О программе"},
-                              {.control = u"Текст3", .name = u"Посадки: Enter открывает окно"}});
+                              {.control = u"Текст3", .name = u"Посадки и общие допуски: Enter на строке открывает окно"}});
 
     connect(m_grade, &QComboBox::activated, this, [this] { refillLetters(); });
     connect(m_size, &QComboBox::activated, this, [this] { showDeviations(); });
@@ -208,12 +217,25 @@ void MainWindow::showDeviations()
         inform(this, toQString(fits::promptTitle), fits::promptText(result.prompt));
 }
 
+void MainWindow::openLink(const QString &href)
+{
+    if (href == u"#general")
+        m_general.show();
+    else
+        m_fits.show();
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_advert && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_fits.show();
+            // The link on the text cursor's line.
+            const QTextBlock line = m_advert->textCursor().block();
+            QString href;
+            for (auto it = line.begin(); !it.atEnd() && href.isEmpty(); ++it)
+                href = it.fragment().charFormat().anchorHref();
+            openLink(href);
             return true;
         }
     } else if (watched == m_advert->viewport()) {
@@ -222,8 +244,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             m_advert->viewport()->setCursor(m_advert->anchorAt(at).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && !m_advert->anchorAt(mouse->position().toPoint()).isEmpty())
-                m_fits.show();
+            const QString href = m_advert->anchorAt(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton && !href.isEmpty())
+                openLink(href);
         }
     }
     return QWidget::eventFilter(watched, event);

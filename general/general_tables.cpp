@@ -101,7 +101,7 @@ QString notesText()
     };
     QStringList lines;
     for (const char16_t *p : paragraphs)
-        lines.append(QString::fromUtf16(p));
+        lines.append(QStringLiteral("• ") + QString::fromUtf16(p));
     return lines.join(QLatin1Char('\n'));
 }
 
