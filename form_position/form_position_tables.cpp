@@ -7,15 +7,13 @@
 
 namespace merilon::form_position {
 
-namespace {
-
 // Numeric tolerances of GOST 24643-81 in micrometres. Each row: interval, then the
 // degrees of accuracy 1 … 16. Every value is a member of the series of preferred
 // numbers 1, 1.2, 1.6, 2, 2.5, 3, 4, 5, 6, 8 (× 10^n); the next interval lies one
 // member further along, the next degree two.
 
 // Flatness and straightness; lengths.
-constexpr std::array<ValueRow, 16> flatness = {{
+const std::array<ValueRow, 16> flatnessRows = {{
     {u"до 10", {0.25, 0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250}},
     {u"свыше 10 до 16", {0.3, 0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300}},
     {u"свыше 16 до 25", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
@@ -36,7 +34,7 @@ constexpr std::array<ValueRow, 16> flatness = {{
 
 // Parallelism, inclination, face run-out and total face run-out; lengths.
 // Each value is that of flatness one degree coarser.
-constexpr std::array<ValueRow, 16> parallelism = {{
+const std::array<ValueRow, 16> parallelismRows = {{
     {u"до 10", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
     {u"свыше 10 до 16", {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500}},
     {u"свыше 16 до 25", {0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600}},
@@ -56,7 +54,7 @@ constexpr std::array<ValueRow, 16> parallelism = {{
 }};
 
 // Roundness, cylindricity and profile of longitudinal section; diameters.
-constexpr std::array<ValueRow, 12> roundness = {{
+const std::array<ValueRow, 12> roundnessRows = {{
     {u"до 3", {0.3, 0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300}},
     {u"свыше 3 до 10", {0.4, 0.6, 1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400}},
     {u"свыше 10 до 18", {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500}},
@@ -73,7 +71,7 @@ constexpr std::array<ValueRow, 12> roundness = {{
 
 // Radial run-out, coaxiality, symmetry and intersection of axes, in diametral
 // terms; diameters.
-constexpr std::array<ValueRow, 12> coaxiality = {{
+const std::array<ValueRow, 12> radialRunOutRows = {{
     {u"до 3", {0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800}},
     {u"свыше 3 до 10", {1, 1.6, 2.5, 4, 6, 10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000}},
     {u"свыше 10 до 18", {1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200}},
@@ -87,6 +85,8 @@ constexpr std::array<ValueRow, 12> coaxiality = {{
     {u"свыше 1000 до 1600", {8, 12, 20, 30, 50, 80, 120, 200, 300, 500, 800, 1200, 2000, 3000, 5000, 8000}},
     {u"свыше 1600 до 2500", {10, 16, 25, 40, 60, 100, 160, 250, 400, 600, 1000, 1600, 2500, 4000, 6000, 10000}},
 }};
+
+namespace {
 
 // Shared by the two lookups: `first` and `second` are the tables the lookup serves.
 std::optional<Shown> tolerance(Table first, Table second, Table table, QStringView interval,
@@ -109,13 +109,13 @@ std::span<const ValueRow> rows(Table table)
 {
     switch (table) {
     case Table::Flatness:
-        return flatness;
+        return flatnessRows;
     case Table::Parallelism:
-        return parallelism;
+        return parallelismRows;
     case Table::Roundness:
-        return roundness;
+        return roundnessRows;
     case Table::RadialRunOut:
-        return coaxiality;
+        return radialRunOutRows;
     }
     return {};
 }

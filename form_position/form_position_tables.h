@@ -65,6 +65,12 @@ struct ValueRow
     std::array<double, degreeCount> micrometres;
 };
 
+// The value tables, in micrometres.
+extern const std::array<ValueRow, 16> flatnessRows;
+extern const std::array<ValueRow, 16> parallelismRows;
+extern const std::array<ValueRow, 12> roundnessRows;
+extern const std::array<ValueRow, 12> radialRunOutRows;
+
 // The rows of a value table: those of Flatness and Parallelism are the length
 // intervals, those of Roundness and RadialRunOut the diameter intervals.
 std::span<const ValueRow> rows(Table table);
