@@ -7,6 +7,69 @@
 
 namespace merilon::general {
 
+// GOST 30893.1-2002 (ISO 2768-1:1989), table 1: limit deviations of linear sizes,
+// other than broken edges, mm.
+const std::array<SizeRow, 8> linearRows = {{
+    {u"от 0,5 до 3", 3'000, {u"±0,05", u"±0,1", u"±0,2", u""}},
+    {u"св. 3 до 6", 6'000, {u"±0,05", u"±0,1", u"±0,3", u"±0,5"}},
+    {u"св. 6 до 30", 30'000, {u"±0,1", u"±0,2", u"±0,5", u"±1"}},
+    {u"св. 30 до 120", 120'000, {u"±0,15", u"±0,3", u"±0,8", u"±1,5"}},
+    {u"св. 120 до 400", 400'000, {u"±0,2", u"±0,5", u"±1,2", u"±2,5"}},
+    {u"св. 400 до 1000", 1'000'000, {u"±0,3", u"±0,8", u"±2", u"±4"}},
+    {u"св. 1000 до 2000", 2'000'000, {u"±0,5", u"±1,2", u"±3", u"±6"}},
+    {u"св. 2000 до 4000", 4'000'000, {u"", u"±2", u"±4", u"±8"}},
+}};
+
+// GOST 30893.1-2002 (ISO 2768-1:1989), table 2: limit deviations of broken edges
+// (external radius and chamfer height), mm.
+const std::array<SizeRow, 3> edgeRows = {{
+    {u"от 0,5 до 3", 3'000, {u"±0,2", u"±0,2", u"±0,4", u"±0,4"}},
+    {u"св. 3 до 6", 6'000, {u"±0,5", u"±0,5", u"±1", u"±1"}},
+    {u"св. 6", unbounded, {u"±1", u"±1", u"±2", u"±2"}},
+}};
+
+// GOST 30893.1-2002 (ISO 2768-1:1989), table 3: limit deviations of angles, by the
+// length of the shorter side, mm.
+const std::array<SizeRow, 5> angleRows = {{
+    {u"до 10", 10'000, {u"±1°", u"±1°", u"±1°30′", u"±3°"}},
+    {u"св. 10 до 50", 50'000, {u"±0°30′", u"±0°30′", u"±1°", u"±2°"}},
+    {u"св. 50 до 120", 120'000, {u"±0°20′", u"±0°20′", u"±0°30′", u"±1°"}},
+    {u"св. 120 до 400", 400'000, {u"±0°10′", u"±0°10′", u"±0°15′", u"±0°30′"}},
+    {u"св. 400", unbounded, {u"±0°5′", u"±0°5′", u"±0°10′", u"±0°20′"}},
+}};
+
+// GOST 30893.2-2002 (ISO 2768-2:1989), table 1: tolerances of straightness and
+// flatness, by length, mm.
+const std::array<FormRow, 6> straightnessRows = {{
+    {u"до 10", 10'000, {u"0,02", u"0,05", u"0,1"}},
+    {u"св. 10 до 30", 30'000, {u"0,05", u"0,1", u"0,2"}},
+    {u"св. 30 до 100", 100'000, {u"0,1", u"0,2", u"0,4"}},
+    {u"св. 100 до 300", 300'000, {u"0,2", u"0,4", u"0,8"}},
+    {u"св. 300 до 1000", 1'000'000, {u"0,3", u"0,6", u"1,2"}},
+    {u"св. 1000 до 3000", 3'000'000, {u"0,4", u"0,8", u"1,6"}},
+}};
+
+// GOST 30893.2-2002 (ISO 2768-2:1989), table 2: tolerances of perpendicularity, by the
+// length of the shorter side, mm.
+const std::array<FormRow, 4> perpendicularityRows = {{
+    {u"до 100", 100'000, {u"0,2", u"0,4", u"0,6"}},
+    {u"св. 100 до 300", 300'000, {u"0,3", u"0,6", u"1"}},
+    {u"св. 300 до 1000", 1'000'000, {u"0,4", u"0,8", u"1,5"}},
+    {u"св. 1000 до 3000", 3'000'000, {u"0,5", u"1", u"2"}},
+}};
+
+// GOST 30893.2-2002 (ISO 2768-2:1989), table 3: tolerances of symmetry, by length, mm.
+const std::array<FormRow, 4> symmetryRows = {{
+    {u"до 100", 100'000, {u"0,5", u"0,6", u"0,6"}},
+    {u"св. 100 до 300", 300'000, {u"0,5", u"0,6", u"1"}},
+    {u"св. 300 до 1000", 1'000'000, {u"0,5", u"0,8", u"1,5"}},
+    {u"св. 1000 до 3000", 3'000'000, {u"0,5", u"1", u"2"}},
+}};
+
+// GOST 30893.2-2002 (ISO 2768-2:1989), table 4: tolerances of circular run-out
+// (radial, axial, of any surface of revolution), mm, whatever the length.
+const std::array<std::u16string_view, 3> runOut = {u"0,1", u"0,2", u"0,5"};
+
 namespace {
 
 QString sizeMessage(const std::optional<TypedDecimal> &typed, QStringView text)
