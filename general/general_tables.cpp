@@ -7,6 +7,8 @@
 
 namespace merilon::general {
 
+using namespace Qt::StringLiterals;
+
 // GOST 30893.1-2002 (ISO 2768-1:1989), table 1: limit deviations of linear sizes,
 // other than broken edges, mm.
 const std::array<SizeRow, 8> linearRows = {{
@@ -75,14 +77,14 @@ namespace {
 QString sizeMessage(const std::optional<TypedDecimal> &typed, QStringView text)
 {
     if (text.trimmed().isEmpty())
-        return QStringLiteral("Введите номинальный размер в миллиметрах, например 25 или 0,8.");
+        return u"Введите номинальный размер в миллиметрах, например 25 или 0,8."_s;
     if (!typed)
-        return QStringLiteral("Размер не число: введите миллиметры, например 25 или 25,4.");
+        return u"Размер не число: введите миллиметры, например 25 или 25,4."_s;
     if (typed->tooLong || typed->negative || typed->thousandths == 0 || typed->thousandths > largestSize
         || (typed->finer && typed->thousandths == largestSize))
-        return QStringLiteral("Размер вне диапазона: номинальный размер должен быть больше 0 и не больше 10000 мм.");
+        return u"Размер вне диапазона: номинальный размер должен быть больше 0 и не больше 10000 мм."_s;
     if (typed->finer)
-        return QStringLiteral("Размер задан точнее 0,001 мм: не больше трёх знаков после запятой.");
+        return u"Размер задан точнее 0,001 мм: не больше трёх знаков после запятой."_s;
     return QString();
 }
 
@@ -92,9 +94,9 @@ QString requirementLine(int sizeClass, int formClass, int grade, Designation des
 {
     if (designation == Designation::Grade) {
         const QString n = QString::number(grade);
-        return QStringLiteral("Неуказанные предельные отклонения размеров: H%1, h%1, ±IT%1/2").arg(n);
+        return u"Неуказанные предельные отклонения размеров: H%1, h%1, ±IT%1/2"_s.arg(n);
     }
-    return QStringLiteral("Общие допуски по ГОСТ 30893.2 — ") + QChar(sizeClassLetters[std::size_t(sizeClass)])
+    return u"Общие допуски по ГОСТ 30893.2 — "_s + QChar(sizeClassLetters[std::size_t(sizeClass)])
            + toQString(formClasses[std::size_t(formClass)]);
 }
 
@@ -122,13 +124,13 @@ GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int gr
     // The standard tolerance of the fits' table, in micrometres.
     const fits::SizeRow *row = fits::rowOfSize(micrometres);
     if (!row) {
-        t.message = QStringLiteral("Отклонения по квалитету: таблица допусков IT охватывает размеры от 1 до 500 мм.");
+        t.message = u"Отклонения по квалитету: таблица допусков IT охватывает размеры от 1 до 500 мм."_s;
         return t;
     }
     const int it = row->it[std::size_t(grade - fits::firstGrade)];
     t.hole = QLatin1Char('+') + numberText(it / 1000.0);
     t.shaft = QLatin1Char('-') + numberText(it / 1000.0);
-    t.other = QStringLiteral("±") + numberText(it / 2000.0);
+    t.other = u"±"_s + numberText(it / 2000.0);
     return t;
 }
 
@@ -164,7 +166,7 @@ QString notesText()
     };
     QStringList lines;
     for (const char16_t *p : paragraphs)
-        lines.append(QStringLiteral("• ") + QString::fromUtf16(p));
+        lines.append(u"• "_s + QString::fromUtf16(p));
     return lines.join(QLatin1Char('\n'));
 }
 

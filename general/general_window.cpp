@@ -17,6 +17,8 @@
 
 namespace merilon {
 
+using namespace Qt::StringLiterals;
+
 using namespace ui;
 
 namespace {
@@ -106,7 +108,7 @@ QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStr
 
 GeneralWindow::GeneralWindow(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("ФОбщиеДопуски"), QStringLiteral("Общие допуски"), 12000, 8490);
+    setupCaptionedWindow(this, u"ФОбщиеДопуски"_s, u"Общие допуски"_s, 12000, 8490);
     setBackground(this, colour::grey);
     buildControls();
     load();
@@ -116,12 +118,12 @@ GeneralWindow::~GeneralWindow() = default;
 
 void GeneralWindow::buildControls()
 {
-    QGroupBox *sizes = addFrame(this, QStringLiteral("Рамка1"), QStringLiteral("ГОСТ 30893.1: размеры и углы"),
+    QGroupBox *sizes = addFrame(this, u"Рамка1"_s, u"ГОСТ 30893.1: размеры и углы"_s,
                                 {150, 1080, 5775, 2640});
-    QGroupBox *form = addFrame(this, QStringLiteral("Рамка2"), QStringLiteral("ГОСТ 30893.2: форма и расположение"),
+    QGroupBox *form = addFrame(this, u"Рамка2"_s, u"ГОСТ 30893.2: форма и расположение"_s,
                                {6075, 1080, 5775, 2640});
-    QGroupBox *grade = addFrame(this, QStringLiteral("Рамка3"),
-                                QStringLiteral("Отклонения по квалитету: отверстия +IT, валы −IT, прочие ±IT/2"),
+    QGroupBox *grade = addFrame(this, u"Рамка3"_s,
+                                u"Отклонения по квалитету: отверстия +IT, валы −IT, прочие ±IT/2"_s,
                                 {150, 3810, 11700, 930});
     for (QGroupBox *frame : {sizes, form, grade})
         setBackground(frame, colour::lightYellow);
@@ -133,14 +135,14 @@ void GeneralWindow::buildControls()
     }
 
     m_size = new QLineEdit(this);
-    m_size->setObjectName(QStringLiteral("Размер"));
+    m_size->setObjectName(u"Размер"_s);
     m_size->setGeometry(rectTwips(2700, 600, 1800, 330));
     setTextColour(m_size, colour::navy);
     m_size->installEventFilter(this);
 
-    m_sizeClass = addList(sizes, QStringLiteral("Класс"), {2850, 390, 2625, 330}, general::sizeClassTexts());
-    m_formClass = addList(form, QStringLiteral("КлассФР"), {4050, 390, 1575, 330}, general::formClassTexts());
-    m_grade = addList(grade, QStringLiteral("Квалитет"), {1275, 390, 900, 330}, general::gradeTexts());
+    m_sizeClass = addList(sizes, u"Класс"_s, {2850, 390, 2625, 330}, general::sizeClassTexts());
+    m_formClass = addList(form, u"КлассФР"_s, {4050, 390, 1575, 330}, general::formClassTexts());
+    m_grade = addList(grade, u"Квалитет"_s, {1275, 390, 900, 330}, general::gradeTexts());
 
     for (const ResultPlace &b : resultBoxes) {
         auto *box = new ResultBox(toQString(b.name), QString(), b.place, ResultBox::Keys::None,
@@ -153,18 +155,18 @@ void GeneralWindow::buildControls()
         m_results.append(box);
     }
 
-    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), {4650, 510, 7200, 510}, this);
+    m_message = new ResultLabel(u"Сообщение"_s, QString(), {4650, 510, 7200, 510}, this);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_message, colour::red);
 
-    auto *copy = new QPushButton(QStringLiteral("Копировать"), this);
-    copy->setObjectName(QStringLiteral("Копировать"));
+    auto *copy = new QPushButton(u"Копировать"_s, this);
+    copy->setObjectName(u"Копировать"_s);
     copy->setGeometry(rectTwips(10200, 4920, 1650, 420));
     setBackground(copy, colour::lightGreen);
-    copy->setToolTip(QStringLiteral("Скопировать требование на чертеже (Ctrl+C)"));
+    copy->setToolTip(u"Скопировать требование на чертеже (Ctrl+C)"_s);
 
     auto *notes = new QPlainTextEdit(this);
-    notes->setObjectName(QStringLiteral("Примечания"));
+    notes->setObjectName(u"Примечания"_s);
     notes->setGeometry(rectTwips(150, 5460, 11700, 2880));
     notes->setReadOnly(true);
     notes->setTabChangesFocus(true);
@@ -212,7 +214,7 @@ void GeneralWindow::load()
 {
     const QSignalBlocker blockers[] = {QSignalBlocker(m_size), QSignalBlocker(m_sizeClass),
                                        QSignalBlocker(m_formClass), QSignalBlocker(m_grade)};
-    m_size->setText(QStringLiteral("25"));
+    m_size->setText(u"25"_s);
     m_sizeClass->setCurrentIndex(1); // m
     m_formClass->setCurrentIndex(1); // K
     m_grade->setCurrentIndex(14 - general::firstGrade);
