@@ -14,7 +14,7 @@ namespace merilon {
 
 using namespace ui;
 
-AngleWindow::AngleWindow(QWidget *parent) : QWidget(parent)
+AngleWindow::AngleWindow(QWidget *parent) : TiledWindow(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма3"), QStringLiteral("Допуски углов"), 2715, 2520);
     buildControls();
@@ -42,7 +42,7 @@ void AngleWindow::buildControls()
     m_result->setAlignment(Qt::AlignCenter);
     m_result->setFont(ui::font(13.5, true));
 
-    m_tile = addTileSource(this, QStringLiteral(":/images/angles_tile.png"), {0, 0, 1410, 1410});
+    addTileSource(QStringLiteral(":/images/angles_tile.png"), {0, 0, 1410, 1410});
 
     // The lists are for choosing: nothing typed gets into them.
     for (QComboBox *field : {m_interval, m_degree})
@@ -74,11 +74,6 @@ void AngleWindow::showTolerance()
         return;
     if (const auto cell = angles::angleTolerance(m_interval->currentText(), *degree))
         m_result->setText(toQString(*cell));
-}
-
-void AngleWindow::paintEvent(QPaintEvent *)
-{
-    paintTiles(this, m_tile);
 }
 
 } // namespace merilon

@@ -3,22 +3,20 @@
 // accuracy chosen from two lists give the angle tolerance of ST SEV 178-75.
 #pragma once
 
+#include "ui/tiled_window.h"
+
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 
 namespace merilon {
 
-class AngleWindow final : public QWidget
+class AngleWindow final : public ui::TiledWindow
 {
 public:
     explicit AngleWindow(QWidget *parent = nullptr);
     ~AngleWindow() override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildControls();
@@ -30,7 +28,6 @@ private:
     QComboBox *m_interval = nullptr; // Комбо1
     QComboBox *m_degree = nullptr;   // Комбо2
     QLineEdit *m_result = nullptr;   // Текст1
-    QLabel *m_tile = nullptr;        // Picture1
 };
 
 } // namespace merilon

@@ -83,7 +83,7 @@ using ui::colour::lightYellow;
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent)
+AboutWindow::AboutWindow(QWidget *parent) : TiledWindow(parent)
 {
     setObjectName(QStringLiteral("ФАвтор"));
     // No border, no caption, not in the taskbar.
@@ -192,7 +192,7 @@ void AboutWindow::buildControls()
         picture->installEventFilter(this);
     }
 
-    m_tile = addTileSource(this, QStringLiteral(":/images/about_strip.png"), {0, 0, 240, 2850});
+    addTileSource(QStringLiteral(":/images/about_strip.png"), {0, 0, 240, 2850});
 
     // The surfaces that drag the window, beside its background.
     for (QWidget *surface : std::initializer_list<QWidget *>{title, author, date, frame}) {
@@ -206,11 +206,6 @@ void AboutWindow::buildControls()
                               {.control = u"Изображение2", .name = u"Выход"},
                               {.control = u"Изображение1", .name = u"Выход"}});
     licence->setFocus();
-}
-
-void AboutWindow::paintEvent(QPaintEvent *)
-{
-    paintTiles(this, m_tile);
 }
 
 void AboutWindow::mouseMoveEvent(QMouseEvent *event)

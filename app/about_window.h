@@ -4,6 +4,8 @@
 // button and closes it with its exit picture.
 #pragma once
 
+#include "ui/tiled_window.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -11,14 +13,13 @@ class QPlainTextEdit;
 
 namespace merilon {
 
-class AboutWindow final : public QWidget
+class AboutWindow final : public ui::TiledWindow
 {
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
     ~AboutWindow() override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     // The pointer over the window's background.
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -40,7 +41,6 @@ private:
 
     QLabel *m_exit = nullptr;            // Изображение2
     QLabel *m_exitPressed = nullptr;     // Изображение1
-    QLabel *m_tile = nullptr;            // Picture1
     QPlainTextEdit *m_licence = nullptr; // Текст1
     bool m_exitDown = false;
 };

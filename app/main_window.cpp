@@ -55,7 +55,7 @@ ResultBox *addDeviationBox(QWidget *parent, const QString &name, QRect twips)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+MainWindow::MainWindow(QWidget *parent) : TiledWindow(parent)
 {
     setupCaptionedWindow(this, QStringLiteral("Форма1"), QStringLiteral("Мерилон"), 5865, 4950);
     setBackground(this, grey);
@@ -152,7 +152,7 @@ void MainWindow::buildControls()
     advert->viewport()->installEventFilter(this);
     advert->viewport()->setMouseTracking(true);
 
-    m_tile = addTileSource(this, QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
+    addTileSource(QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
 
     for (QComboBox *field : {m_size, m_grade, m_letter})
         applyKeyFilter(field);
@@ -250,11 +250,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::paintEvent(QPaintEvent *)
-{
-    paintTiles(this, m_tile);
 }
 
 } // namespace merilon

@@ -24,10 +24,11 @@
 
 #include "ui/window_slot.h"
 
+#include "ui/tiled_window.h"
+
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -41,14 +42,13 @@ class GeneralWindow;
 class SymbolChart;
 class UnspecifiedWindow;
 
-class MainWindow final : public QWidget
+class MainWindow final : public ui::TiledWindow
 {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -67,7 +67,6 @@ private:
     QComboBox *m_letter = nullptr; // ПД
     QLineEdit *m_upper = nullptr;  // ВО
     QLineEdit *m_lower = nullptr;  // НО
-    QLabel *m_tile = nullptr;      // Picture1
     QPlainTextEdit *m_advert = nullptr; // Текст3
     WindowSlot<SymbolChart> m_symbols;
     WindowSlot<AboutWindow> m_about;

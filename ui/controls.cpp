@@ -116,16 +116,6 @@ void lowerCaptions(QWidget *window)
         caption->lower();
 }
 
-QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(QPixmap(resource));
-    picture->setGeometry(toPixels(twips));
-    picture->hide();
-    return picture;
-}
-
 ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame,
                      QWidget *parent)
     : QLineEdit(text, parent), m_frame(frame)
@@ -251,23 +241,6 @@ void setComboText(QComboBox *combo, const QString &text)
     const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     combo->setCurrentIndex(index);
     combo->setEditText(text);
-}
-
-void paintTiles(QWidget *window, const QLabel *tileSource)
-{
-    const QPixmap tile = tileSource->pixmap();
-    const int w = tileSource->width();
-    const int h = tileSource->height();
-    if (tile.isNull() || w <= 0 || h <= 0)
-        return;
-    // The outer size bounds the loops; what lies past the client edge is clipped.
-    const QSize outer = window->frameGeometry().size().expandedTo(window->size());
-    QPainter painter(window);
-    const QPixmap sized = tile.size() == QSize(w, h) ? tile : tile.scaled(w, h);
-    // Bands of at most 64 rows: Qt's raster engine hands any taller blit to its
-    // thread pool in pieces, which costs more than it saves at this size.
-    for (int y = 0; y < outer.height(); y += 64)
-        painter.drawTiledPixmap(QRect(0, y, outer.width(), std::min(64, outer.height() - y)), sized, QPoint(0, y % h));
 }
 
 namespace {

@@ -46,8 +46,6 @@ void chooseByWheelOnlyWithFocus(QComboBox *combo);
 // Puts a window's captions (its own labels) beneath its other controls, which some of
 // them touch at the edge, so that every point of a list or a box takes the mouse.
 void lowerCaptions(QWidget *window);
-// A hidden picture holder whose pixmap tiles a window's background.
-QLabel *addTileSource(QWidget *parent, const QString &resource, QRect twips);
 
 // A box that shows a result. It can be selected with the mouse and the keyboard and
 // Ctrl+C copies what it shows; the key filter keeps typing, pasting and drops out, and
@@ -92,10 +90,6 @@ protected:
 
 // Sets a combo box's text; the matching list item, if any, becomes the current one.
 void setComboText(QComboBox *combo, const QString &text);
-
-// Draws the pixmap of `tileSource` over the whole window in rows from the top,
-// each row from the left, clipped at the window's edge.
-void paintTiles(QWidget *window, const QLabel *tileSource);
 
 // Names a window's controls for screen readers, by object name: the caption label
 // beside the control labels it (and gives its name, unless one is given), and result
