@@ -154,6 +154,7 @@ void GeneralWindow::buildControls()
         box->setAccessibleDescription(toQString(b.unit));
         m_results.append(box);
     }
+    m_results.back()->setToolTip(u"Выбор класса записывает требование классами точности, выбор квалитета — квалитетом"_s);
 
     m_message = new ResultLabel(u"Сообщение"_s, QString(), {4650, 510, 7200, 510}, this);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
