@@ -14,6 +14,8 @@ namespace merilon {
 
 class AngleWindow final : public ui::TiledWindow
 {
+    Q_OBJECT
+
 public:
     explicit AngleWindow(QWidget *parent = nullptr);
     ~AngleWindow() override;

@@ -15,6 +15,8 @@ namespace merilon {
 
 class AboutWindow final : public ui::TiledWindow
 {
+    Q_OBJECT
+
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
     ~AboutWindow() override;

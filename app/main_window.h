@@ -44,6 +44,8 @@ class UnspecifiedWindow;
 
 class MainWindow final : public ui::TiledWindow
 {
+    Q_OBJECT
+
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;

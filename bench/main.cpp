@@ -195,7 +195,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    merilon::ui::applyLook();
+    merilon::ui::setUpApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -749,7 +749,7 @@ int runChildProcess(int argc, char *argv[])
     if (mode.endsWith("-program")) {
         // As main() starts the program.
         QApplication::setApplicationName(QStringLiteral("merilon"));
-        ui::applyLook();
+        ui::setUpApplication();
         auto *main = new MainWindow;
         if (mode == "memory-program") {
             showAndPaint(main);

@@ -14,24 +14,35 @@ QString numberText(double value)
         return QString();
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
-    // Rounded to 15 significant digits, written out in full however large or small,
-    // trailing zeros dropped.
-    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int decimals = std::max(0, 14 - exponent);
     char buf[400]; // the largest double has 309 whole digits
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        return QString();
-    const char *last = end;
-    if (std::find(static_cast<const char *>(buf), last, '.') != last) {
-        while (last[-1] == '0')
-            --last;
-        if (last[-1] == '.')
-            --last;
+    // The shortest form that reads back as the same double, never with an exponent;
+    // past 15 significant digits, rounded to 15 and its trailing zeros dropped.
+    std::to_chars_result written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    char *end = written.ptr;
+    int digits = 0;
+    bool leading = true;
+    for (const char *p = buf; p != end; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            leading = leading && *p == '0';
+            digits += leading ? 0 : 1;
+        }
     }
-    QString text(last - buf, Qt::Uninitialized);
+    if (digits > 15) {
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+        written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::max(0, 14 - exponent));
+        end = written.ptr;
+        if (std::find(static_cast<const char *>(buf), static_cast<const char *>(end), '.') != end) {
+            while (end[-1] == '0')
+                --end;
+            if (end[-1] == '.')
+                --end;
+        }
+    }
+    if (written.ec != std::errc())
+        return QString();
+    QString text(end - buf, Qt::Uninitialized);
     QChar *out = text.data();
-    for (const char *p = buf; p != last; ++p)
+    for (const char *p = buf; p != end; ++p)
         *out++ = QLatin1Char(*p == '.' ? ',' : *p);
     return text;
 }

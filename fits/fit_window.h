@@ -19,6 +19,8 @@ class ResultLabel;
 
 class FitWindow final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit FitWindow(QWidget *parent = nullptr);
     ~FitWindow() override;

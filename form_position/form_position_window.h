@@ -17,6 +17,8 @@ namespace merilon {
 
 class FormPositionWindow final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit FormPositionWindow(QWidget *parent = nullptr);
     ~FormPositionWindow() override;

@@ -18,6 +18,8 @@ class ResultLabel;
 
 class SymbolChart final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit SymbolChart(QWidget *parent = nullptr);
     ~SymbolChart() override;

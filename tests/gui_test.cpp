@@ -29,7 +29,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 void prepareApplication()
 {
-    ui::applyLook();
+    ui::setUpApplication();
     if (!testHandler)
         testHandler = qInstallMessageHandler(quietHandler);
 }

@@ -244,7 +244,7 @@ private slots:
         QList<QWidget *> shown = shownWindows(u"Форма5"_s);
         QCOMPARE(shown.size(), 1);
         QPointer<QWidget> first = shown.first();
-        QVERIFY(dynamic_cast<FormPositionWindow *>(first.data()));
+        QVERIFY(qobject_cast<FormPositionWindow *>(first.data()));
         QVERIFY(QTest::qWaitForWindowExposed(first));
 
         choose(child<QComboBox>(first, u"Комбо1"_s), u"плоскостности"_s);

@@ -2,10 +2,10 @@
 # Мерилон as a native Wayland client: starts the Wayland compositor weston with its own
 # runtime folder, runs the test program TEST_WAYLAND in it on Qt's Wayland platform and
 # reads the protocol log (WAYLAND_DEBUG) for the About window's request to be moved by
-# the compositor (xdg_toplevel.move) after a real press on its body (xdotool). Weston runs on its X11 backend inside a virtual
-# X server (Xvfb): its headless backend has no input seat, and with no seat a client
-# can neither open a list's popup (Qt 6.4's Wayland plugin crashes in it) nor ask for a
-# move.   Usage: check-wayland.sh TEST_WAYLAND
+# the compositor (xdg_toplevel.move) after a real press on its body (xdotool). Weston
+# runs on its X11 backend inside a virtual X server (Xvfb): its headless backend has no
+# input seat, and with no seat a client can neither open a list's popup (Qt 6.4's
+# Wayland plugin crashes in it) nor ask for a move.   Usage: check-wayland.sh TEST_WAYLAND
 set -euo pipefail
 test_program=$(realpath "$1")
 
@@ -41,6 +41,6 @@ DISPLAY=":$display" WAYLAND_DISPLAY=merilon QT_QPA_PLATFORM=wayland LC_ALL=C.UTF
   timeout 120 "$test_program" 2>"$work/protocol.log" | grep -v '^QWARN.*cursor position' || status=$?
 grep -v '^\[' "$work/protocol.log" | grep -v 'cursor position' || true
 [ "$status" -eq 0 ] || { echo "FAIL: the windows on Wayland (status $status)"; exit 1; }
-grep -qE 'xdg_toplevel@[0-9]+\.move\(' "$work/protocol.log" ||
+grep -qE 'xdg_toplevel[@#][0-9]+\.move\(' "$work/protocol.log" ||
   { echo "FAIL: a press on the About window's body did not ask the compositor to move it"; exit 1; }
-echo "the About window asked the compositor to move it: $(grep -oE 'xdg_toplevel@[0-9]+\.move\([^)]*\)' "$work/protocol.log" | head -n 1)"
+echo "the About window asked the compositor to move it: $(grep -oE 'xdg_toplevel[@#][0-9]+\.move\([^)]*\)' "$work/protocol.log" | head -n 1)"

@@ -42,13 +42,19 @@ def descendants(node):
         if child is None:
             continue
         yield child
-        if child.getRoleName() != 'list':  # the items of a list are not searched
+        if child.getRole() != pyatspi.ROLE_LIST:  # the items of a list are not searched
             yield from descendants(child)
+
+
+# The roles by their constants: their names change between releases of the bus
+# (at-spi2-core 2.56 calls a push button "button").
+ROLES = {'label': pyatspi.ROLE_LABEL, 'text': pyatspi.ROLE_TEXT, 'push button': pyatspi.ROLE_PUSH_BUTTON,
+         'list': pyatspi.ROLE_LIST, 'image': pyatspi.ROLE_IMAGE}
 
 
 def find(root, role, name=None):
     for node in descendants(root):
-        if node.getRoleName() == role and (name is None or node.name == name):
+        if node.getRole() == ROLES[role] and (name is None or node.name == name):
             return node
     return None
 

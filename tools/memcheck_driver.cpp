@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("merilon"));
-    merilon::ui::applyLook();
+    merilon::ui::setUpApplication();
     merilon::MainWindow mainWindow;
     mainWindow.show();
 

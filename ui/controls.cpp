@@ -101,13 +101,17 @@ public:
         return event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus();
     }
 };
+
+// The one guard of every list, made by setUpControls().
+WheelGuard *wheelGuard = nullptr;
 } // namespace
 
 void chooseByWheelOnlyWithFocus(QComboBox *combo)
 {
-    static WheelGuard *guard = new WheelGuard(QCoreApplication::instance());
+    if (!wheelGuard)
+        qFatal("ui::setUpApplication() has not run");
     combo->setFocusPolicy(Qt::StrongFocus);
-    combo->installEventFilter(guard);
+    combo->installEventFilter(wheelGuard);
 }
 
 void lowerCaptions(QWidget *window)
@@ -200,11 +204,15 @@ QAccessibleInterface *resultLabelAccessible(const QString &, QObject *object)
 
 } // namespace
 
+void setUpControls()
+{
+    wheelGuard = new WheelGuard(QCoreApplication::instance());
+    QAccessible::installFactory(resultLabelAccessible);
+}
+
 ResultLabel::ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent)
     : QLabel(text, parent)
 {
-    static const bool readable = (QAccessible::installFactory(resultLabelAccessible), true);
-    Q_UNUSED(readable);
     setObjectName(name);
     setGeometry(toPixels(twips));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

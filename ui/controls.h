@@ -26,6 +26,10 @@ int px(int twips);
 // twips meet in pixels too.
 QRect rectTwips(int left, int top, int width, int height);
 
+// The application-wide pieces of the controls: the wheel rule of the lists and the
+// screen readers' view of result labels. Called by setUpApplication().
+void setUpControls();
+
 // Makes `window` a parentless top-level window with a fixed single border, no
 // maximise button, the shared icon and a client area of the given twips.
 void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
@@ -53,6 +57,8 @@ void lowerCaptions(QWidget *window);
 // text as its value and hear every change of it, as with any edit field.
 class ResultBox final : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     // Whether Backspace and Delete may still shorten the shown text, as on the boxes
     // of the filtered windows, or nothing changes it.
@@ -106,6 +112,8 @@ void setAccessibleTexts(QWidget *window, std::initializer_list<AccessibleText> t
 // A push button whose caption wraps onto several centred lines.
 class WrapButton : public QPushButton
 {
+    Q_OBJECT
+
 public:
     using QPushButton::QPushButton;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/look.h"
 
+#include "ui/controls.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -83,43 +85,35 @@ private:
 } // namespace
 
 namespace {
-
-QString &family()
-{
-    static QString name;
-    return name;
-}
-
+// The family of the bundled face, once setUpApplication() has added it.
+QString bundledFamily;
 } // namespace
 
-void applyLook()
+void setUpApplication()
 {
-    if (family().isEmpty()) {
-        const int bold = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-        const QStringList families = QFontDatabase::applicationFontFamilies(bold);
-        family() = families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
-    }
+    if (!bundledFamily.isEmpty())
+        return;
+    const int bold = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(bold);
+    bundledFamily = families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new InternedPaletteStyle(fusion));
     QApplication::setFont(font(8, false));
     // Qt's own texts (the context menus of plain edit fields, the buttons of message
     // boxes) in Russian, whatever language the desktop speaks.
-    static QTranslator *qtTexts = [] {
-        auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(translator);
-        return translator;
-    }();
-    Q_UNUSED(qtTexts);
+    auto *qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    setUpControls();
 }
 
 QFont font(double points, bool bold, bool underline)
 {
     // Sized in pixels, like the rest of the geometry, so that captions keep to their
     // boxes whatever the screen's logical dpi is.
-    QFont f(family().isEmpty() ? QStringLiteral("Liberation Sans") : family());
+    QFont f(bundledFamily.isEmpty() ? QStringLiteral("Liberation Sans") : bundledFamily);
     f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     f.setBold(bold);
     f.setUnderline(underline);

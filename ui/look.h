@@ -11,9 +11,11 @@ class QWidget;
 
 namespace merilon::ui {
 
-// The program's look: the bundled face and the Fusion style on every machine, and
-// Qt's own texts in Russian. Called by main() and by every test before a window is built.
-void applyLook();
+// Sets up, once, what the whole program shares: the bundled face and the Fusion style
+// (with its palette pin) on every machine, Qt's own texts in Russian, the wheel rule
+// of the lists and the screen readers' view of result labels. Called by main() and by
+// every test before a window is built; a second call changes nothing.
+void setUpApplication();
 
 // The bundled face at a size in points, measured at 96 dpi.
 QFont font(double points, bool bold, bool underline = false);

@@ -21,6 +21,8 @@ class ResultLabel;
 
 class UnspecifiedWindow final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit UnspecifiedWindow(QWidget *parent = nullptr);
     ~UnspecifiedWindow() override;
