@@ -20,6 +20,8 @@ class ResultLabel;
 
 class GeneralWindow final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit GeneralWindow(QWidget *parent = nullptr);
     ~GeneralWindow() override;
