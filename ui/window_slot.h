@@ -33,8 +33,6 @@ public:
         return m_window;
     }
 
-    Window *window() const { return m_window; }
-
 private:
     QPointer<Window> m_window;
 };
