@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
@@ -47,6 +49,14 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
     switch (d.kind) {
     case ControlKind::Label:
         return addLabel(parent, name, text, twipsRect(d.rect), d.alignment);
+    case ControlKind::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setObjectName(name);
+        picture->setPixmap(QPixmap(text));
+        picture->setAlignment(d.alignment);
+        picture->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        return picture;
+    }
     case ControlKind::Frame:
         return addFrame(parent, name, text, twipsRect(d.rect));
     case ControlKind::List: {
@@ -65,13 +75,24 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
             box->setAlignment(d.alignment);
         return box;
     }
-    case ControlKind::ResultLabel:
-        return new ResultLabel(name, text, twipsRect(d.rect), parent);
+    case ControlKind::ResultLabel: {
+        auto *label = new ResultLabel(name, text, twipsRect(d.rect), parent);
+        label->setAlignment(d.alignment);
+        return label;
+    }
     case ControlKind::Button: {
         auto *button = new WrapButton(text, parent);
         button->setObjectName(name);
         button->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
         return button;
+    }
+    case ControlKind::TextField: {
+        auto *field = new QLineEdit(text, parent);
+        field->setObjectName(name);
+        field->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        if (d.alignment != (Qt::AlignLeft | Qt::AlignTop))
+            field->setAlignment(d.alignment);
+        return field;
     }
     case ControlKind::TextArea: {
         auto *area = addTextBox<QPlainTextEdit>(parent, name, d.rect);
@@ -99,7 +120,7 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
         if (d.background)
             setBackground(control, *d.background);
         if (d.font.points > 0)
-            control->setFont(font(d.font.points, d.font.bold));
+            control->setFont(font(d.font.points, d.font.bold, d.font.underline));
         if (!d.toolTip.empty())
             control->setToolTip(toQString(d.toolTip));
         if (d.keyFilter)

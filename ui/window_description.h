@@ -17,6 +17,7 @@ namespace merilon::ui {
 
 enum class ControlKind {
     Label,       // a transparent, word-wrapped caption
+    Picture,     // a picture, the text naming its resource
     Frame,       // a group box, with its caption as the text
     List,        // a combo box: choices from its list only
     ResultBox,   // a result in a text box; Backspace and Delete may shorten it
@@ -24,6 +25,7 @@ enum class ControlKind {
     PanelBox,    // a result in a sunken single-line panel that nothing changes
     ResultLabel, // a result in several word-wrapped lines
     Button,      // a push button whose caption wraps onto centred lines
+    TextField,   // a plain one-line text box
     TextArea,    // a plain text box with a scroll bar always shown; Tab leaves it
     TextBrowser, // a read-only rich text box with links, scroll bar always shown; Tab leaves it
 };
@@ -42,6 +44,7 @@ struct FontSpec
 {
     double points = 0;
     bool bold = false;
+    bool underline = false;
 };
 
 struct ControlDescription
