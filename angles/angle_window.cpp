@@ -3,6 +3,7 @@
 
 #include "angles/angle_table.h"
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "ui/key_filter.h"
 #include "core/number_text.h"
 
@@ -13,6 +14,31 @@
 namespace merilon {
 
 using namespace ui;
+
+namespace {
+
+using enum ui::ControlKind;
+
+// Форма3's controls.
+constexpr ControlDescription controls[] = {
+    // The lists are for choosing: nothing typed gets into them.
+    {.name = u"Комбо1", .kind = List, .rect = {240, 960, 2295, 315}, .items = angles::intervalTexts,
+     .keyFilter = true, .label = u"Метка2"},
+    {.name = u"Комбо2", .kind = List, .rect = {1920, 1440, 615, 315}, .items = angles::degreeTexts,
+     .keyFilter = true, .label = u"Метка3"},
+    {.name = u"Метка1", .kind = Label, .rect = {240, 240, 1695, 495}, .text = u"Допуски углов по СТ СЭВ 178-75",
+     .alignment = Qt::AlignHCenter | Qt::AlignTop},
+    {.name = u"Метка2", .kind = Label, .rect = {240, 720, 2055, 255}, .text = u"Интервал длин, мм"},
+    {.name = u"Метка3", .kind = Label, .rect = {240, 1440, 1815, 255}, .text = u"Степень точности"},
+    {.name = u"Метка4", .kind = Label, .rect = {240, 2040, 855, 255}, .text = u"Допуск"},
+    {.name = u"Текст1", .kind = ResultBox, .rect = {1320, 1890, 1215, 495}, .font = {13.5, true},
+     .alignment = Qt::AlignCenter, .label = u"Метка4",
+     .accessibleDescription = u"в градусах (°), минутах (') и секундах ('')"},
+};
+
+constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Текст1"};
+
+} // namespace
 
 AngleWindow::AngleWindow(QWidget *parent) : TiledWindow(parent)
 {
@@ -25,38 +51,18 @@ AngleWindow::~AngleWindow() = default;
 
 void AngleWindow::buildControls()
 {
-    m_interval = addCombo(this, QStringLiteral("Комбо1"), {240, 960, 2295, 315}, angles::intervalTexts());
-    m_degree = addCombo(this, QStringLiteral("Комбо2"), {1920, 1440, 615, 315}, angles::degreeTexts());
-
-    addLabel(this, QStringLiteral("Метка1"), QStringLiteral("Допуски углов по СТ СЭВ 178-75"),
-             {240, 240, 1695, 495}, Qt::AlignHCenter | Qt::AlignTop);
-    addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Интервал длин, мм"), {240, 720, 2055, 255});
-    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1440, 1815, 255});
-    addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск"), {240, 2040, 855, 255});
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    m_interval = made.get<QComboBox>(u"Комбо1");
+    m_degree = made.get<QComboBox>(u"Комбо2");
+    m_result = made.get<QLineEdit>(u"Текст1");
     // The captions lie beneath the lists that they touch at the edge, so that every
     // point of a list takes the mouse.
     lowerCaptions(this);
 
-    m_result = new ResultBox(QStringLiteral("Текст1"), QString(), {1320, 1890, 1215, 495},
-                             ResultBox::Keys::DeleteOnly, ResultBox::Frame::TextBox, this);
-    m_result->setAlignment(Qt::AlignCenter);
-    m_result->setFont(ui::font(13.5, true));
-
     addTileSource(QStringLiteral(":/images/angles_tile.png"), {0, 0, 1410, 1410});
-
-    // The lists are for choosing: nothing typed gets into them.
-    for (QComboBox *field : {m_interval, m_degree})
-        applyKeyFilter(field);
 
     connect(m_interval, &QComboBox::activated, this, [this] { showTolerance(); });
     connect(m_degree, &QComboBox::activated, this, [this] { showTolerance(); });
-
-    setTabOrder(m_interval, m_degree);
-    setTabOrder(m_degree, m_result);
-    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка2"},
-                              {.control = u"Комбо2", .label = u"Метка3"},
-                              {u"Текст1", u"Метка4", {}, u"в градусах (°), минутах (') и секундах ('')"}});
-    m_interval->setFocus();
 }
 
 void AngleWindow::load()

@@ -3,8 +3,8 @@
 // Мерилон: how the program fits together.
 //
 // main() builds MainWindow (`Форма1`) and nothing else. The main window holds the
-// limits-and-fits calculator and five buttons; each button shows one other window
-// through a WindowSlot: a single, parentless, modeless instance, built on first use
+// limits-and-fits calculator, five buttons and two links (to the fit window and the
+// general tolerance window); each shows one other window through a WindowSlot: a single, parentless, modeless instance, built on first use
 // and built afresh after the user closed it. Windows never talk to each other.
 //
 // The house stands in layers, each including only what lies below it (the `layers`
@@ -15,7 +15,8 @@
 //
 // Every subsystem folder holds two halves: a library of constant tables and pure
 // lookups that knows nothing of widgets (fits/fits_tables, form_position/…,
-// unspecified/…, angles/…, symbols/symbol_texts), and a window that builds its
+// unspecified/…, angles/…, symbols/symbol_texts, general/general_tables; the general
+// tolerances read the IT table of fits/), and a window that builds its
 // controls in code at their twips geometry, reads its inputs from its controls' texts
 // on every choice, asks its tables, and writes the result back into controls. The
 // tests, in each folder's tests/, link the same libraries as the program.
@@ -37,6 +38,7 @@ class AboutWindow;
 class AngleWindow;
 class FitWindow;
 class FormPositionWindow;
+class GeneralWindow;
 class SymbolChart;
 class UnspecifiedWindow;
 
@@ -54,6 +56,8 @@ protected:
 private:
     void buildControls();
     void load();
+    // Shows the window that a link of Текст3 names: "#general", else the fit window.
+    void openLink(const QString &href);
     // A grade was chosen: rebuilds the letter list, resets the letter, recomputes
     // (A of the design).
     void refillLetters();
@@ -72,6 +76,7 @@ private:
     WindowSlot<FormPositionWindow> m_formPosition;
     WindowSlot<AngleWindow> m_angles;
     WindowSlot<FitWindow> m_fits;
+    WindowSlot<GeneralWindow> m_general;
 };
 
 } // namespace merilon

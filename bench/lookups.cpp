@@ -5,6 +5,7 @@
 #include "fits/fit.h"
 #include "fits/fits_tables.h"
 #include "form_position/form_position_tables.h"
+#include "general/general_tables.h"
 #include "unspecified/unspecified_tables.h"
 #include "core/number_text.h"
 
@@ -70,6 +71,9 @@ const bool registered = [] {
     registerLookup("lookup/intervalTexts", [] { return merilon::intervalTexts(merilon::IntervalList::Lengths); });
 
     registerLookup("lookup/angles::angleTolerance", [] { return angles::angleTolerance(lastAngleInterval, 17); });
+    // The longest of the general tolerance tables, to its last row.
+    registerLookup("lookup/general::cellFor",
+                   [] { return merilon::general::cellFor(merilon::general::linearRows, 4'000'000, 3); });
     return true;
 }();
 

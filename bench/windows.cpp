@@ -20,6 +20,8 @@
 #include "fits/fits_tables.h"
 #include "fits/fit_window.h"
 #include "form_position/form_position_tables.h"
+#include "general/general_tables.h"
+#include "general/general_window.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_tables.h"
@@ -294,6 +296,7 @@ const std::vector<WindowKind> &windowKinds()
         {"symbols", [] { return new SymbolChart; }},
         {"about", [] { return new AboutWindow; }},
         {"fits", [] { return new FitWindow; }},
+        {"general", [] { return new GeneralWindow; }},
     };
     return kinds;
 }
@@ -404,6 +407,17 @@ bool fitsShowFit(const QWidget *w)
         && textOf(w, QStringLiteral("Обозначение")) == t.notation && textOf(w, QStringLiteral("Вероятность")) == t.probability;
 }
 
+bool generalShowsTables(const QWidget *w)
+{
+    const general::GeneralTexts t = general::generalTexts(
+        textOf(w, QStringLiteral("Размер")), comboIndex(w, QStringLiteral("Класс")),
+        comboIndex(w, QStringLiteral("КлассФР")), general::firstGrade + comboIndex(w, QStringLiteral("Квалитет")),
+        general::Designation::Classes);
+    return t.message.isEmpty() && textOf(w, QStringLiteral("Линейный")) == t.linear
+        && textOf(w, QStringLiteral("Угол")) == t.angle && textOf(w, QStringLiteral("Прямолинейность")) == t.straightness
+        && textOf(w, QStringLiteral("Прочие")) == t.other && textOf(w, QStringLiteral("Требование")) == t.requirement;
+}
+
 struct ChoiceCase
 {
     const char *name;
@@ -483,6 +497,7 @@ std::vector<ChoiceCase> choiceCases()
     const auto makeUnspecified = [] { return new UnspecifiedWindow; };
     const auto makeAngles = [] { return new AngleWindow; };
     const auto makeFits = [] { return new FitWindow; };
+    const auto makeGeneral = [] { return new GeneralWindow; };
     const QStringList sizeChosen = {QStringLiteral("НР"), firstSize};
     return {
         {"choice/main/size", makeMain, QStringLiteral("НР"), {}, firstSize, lastSize, mainShowsTable},
@@ -512,6 +527,11 @@ std::vector<ChoiceCase> choiceCases()
          QStringLiteral("Z"), fitsShowFit},
         {"choice/fits/shaft_grade", makeFits, QStringLiteral("ВалКвалитет"), {}, QStringLiteral("5"),
          QStringLiteral("17"), fitsShowFit},
+        // Every box of the window changes between the finest and the coarsest class.
+        {"choice/general/class", makeGeneral, QStringLiteral("Класс"), {}, QStringLiteral("f — точный"),
+         QStringLiteral("v — очень грубый"), generalShowsTables},
+        {"choice/general/form_class", makeGeneral, QStringLiteral("КлассФР"), {}, QStringLiteral("H"),
+         QStringLiteral("L"), generalShowsTables},
     };
 }
 

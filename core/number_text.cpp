@@ -60,6 +60,40 @@ QStringList numberTexts(int first, int last)
     return items;
 }
 
+std::optional<TypedDecimal> readTypedDecimal(QStringView text)
+{
+    const auto digitsOnly = [](QStringView digits) {
+        return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    QStringView t = text.trimmed();
+    bool minus = false;
+    if (!t.isEmpty() && (t.front() == u'-' || t.front() == u'+')) {
+        minus = t.front() == u'-';
+        t = t.mid(1);
+    }
+    const qsizetype separator = std::max(t.indexOf(u','), t.indexOf(u'.'));
+    QStringView whole = separator < 0 ? t : t.left(separator);
+    QStringView fraction = separator < 0 ? QStringView() : t.mid(separator + 1);
+    if ((whole.isEmpty() && fraction.isEmpty()) || (separator >= 0 && fraction.isEmpty()) || !digitsOnly(whole)
+        || !digitsOnly(fraction))
+        return std::nullopt;
+    while (!whole.isEmpty() && whole.front() == u'0')
+        whole = whole.mid(1);
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+    TypedDecimal d;
+    d.negative = minus && (!whole.isEmpty() || !fraction.isEmpty());
+    d.finer = fraction.size() > 3;
+    d.tooLong = whole.size() > 12;
+    if (d.tooLong)
+        return d;
+    for (const QChar c : whole)
+        d.thousandths = d.thousandths * 10 + (c.unicode() - u'0');
+    for (qsizetype i = 0; i < 3; ++i)
+        d.thousandths = d.thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
+    return d;
+}
+
 std::optional<double> parseNumber(QStringView text)
 {
     const QStringView t = text.trimmed();

@@ -10,11 +10,6 @@ namespace merilon::fits {
 
 namespace {
 
-bool isAsciiDigits(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 NominalSize refused(QString error)
 {
     return {0, std::move(error)};
@@ -109,38 +104,19 @@ QStringList fitGradeTexts()
 
 NominalSize readSize(QStringView text)
 {
-    QStringView t = text.trimmed();
-    if (t.isEmpty())
+    if (text.trimmed().isEmpty())
         return refused(QStringLiteral("Введите номинальный размер в миллиметрах: число больше 0 и не больше 3150."));
-    bool negative = false;
-    if (t.front() == u'-' || t.front() == u'+') {
-        negative = t.front() == u'-';
-        t = t.mid(1);
-    }
-    const qsizetype separator = std::max(t.indexOf(u','), t.indexOf(u'.'));
-    QStringView whole = separator < 0 ? t : t.left(separator);
-    QStringView fraction = separator < 0 ? QStringView() : t.mid(separator + 1);
-    if ((whole.isEmpty() && fraction.isEmpty()) || (separator >= 0 && fraction.isEmpty())
-        || !isAsciiDigits(whole) || !isAsciiDigits(fraction))
+    const std::optional<TypedDecimal> typed = readTypedDecimal(text);
+    if (!typed)
         return refused(QStringLiteral("Размер не число: введите миллиметры, например 25 или 25,4."));
-
-    while (!whole.isEmpty() && whole.front() == u'0')
-        whole = whole.mid(1);
-    while (!fraction.isEmpty() && fraction.back() == u'0')
-        fraction.chop(1);
-    if (whole.size() > 4 || (negative && (!whole.isEmpty() || !fraction.isEmpty())))
+    const qint64 micrometres = typed->thousandths;
+    // A size finer than a micrometre is refused for its decimals, even below the range.
+    if (typed->tooLong || typed->negative || micrometres > largestSize || (typed->finer && micrometres == largestSize)
+        || (micrometres < smallestSize && !typed->finer))
         return refused(rangeError());
-    const int millimetres = whole.isEmpty() ? 0 : whole.toInt();
-    int thousandths = 0;
-    for (qsizetype i = 0; i < 3; ++i)
-        thousandths = thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
-    const int micrometres = millimetres * 1000 + thousandths;
-    if (micrometres > largestSize || (fraction.size() > 3 && micrometres == largestSize)
-        || (micrometres < smallestSize && fraction.size() <= 3))
-        return refused(rangeError());
-    if (fraction.size() > 3)
+    if (typed->finer)
         return refused(QStringLiteral("Размер задан точнее 0,001 мм: не больше трёх знаков после запятой."));
-    return {micrometres, QString()};
+    return {int(micrometres), QString()};
 }
 
 const SizeRow *rowOfSize(int micrometres)

@@ -2,6 +2,7 @@
 #include "form_position/form_position_window.h"
 
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "ui/key_filter.h"
 #include "core/number_text.h"
 #include "form_position/form_position_tables.h"
@@ -36,6 +37,36 @@ void showValue(QLineEdit *value, QLabel *unit, const std::optional<fp::Shown> &s
                                                                                   : QStringLiteral("в миллиметрах"));
 }
 
+using enum ui::ControlKind;
+
+// Форма5's controls.
+constexpr ControlDescription controls[] = {
+    {.name = u"Текст1", .kind = ResultBox, .rect = {2520, 1920, 735, 360}, .text = u"Текст1", .colour = purple,
+     .font = {12, true}, .label = u"Метка5", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Комбо2", .kind = List, .rect = {2280, 1200, 2295, 288}, .text = u"Комбо2", .colour = darkNavy,
+     .keyFilter = true, .label = u"Метка2"},
+    {.name = u"Комбо3", .kind = List, .rect = {2280, 1560, 735, 288}, .items = fp::degreeTexts,
+     .keyFilter = true, .label = u"Метка3"},
+    {.name = u"Комбо1", .kind = List, .rect = {1320, 720, 3255, 288}, .colour = maroon,
+     .items = fp::typeTexts, .keyFilter = true, .label = u"Метка4"},
+    {.name = u"Текст2", .kind = TextArea, .rect = {120, 2520, 4695, 975}, .text = fp::radialRunOutNotes,
+     .colour = red, .background = cream, .keyFilter = true, .accessibleName = u"Примечание"},
+    {.name = u"Метка6", .kind = Label, .rect = {3360, 1920, 855, 375}, .text = fp::micrometreUnit,
+     .colour = purple, .font = {12, true}},
+    {.name = u"Метка5", .kind = Label, .rect = {240, 1920, 2295, 255}, .text = u"Значение допуска",
+     .colour = purple, .font = {9.75, true}},
+    {.name = u"Метка4", .kind = Label, .rect = {480, 720, 855, 255}, .text = u"Допуск ", .colour = maroon,
+     .alignment = Qt::AlignRight | Qt::AlignTop},
+    {.name = u"Метка3", .kind = Label, .rect = {240, 1560, 1695, 255}, .text = u"Степень точности"},
+    {.name = u"Метка2", .kind = Label, .rect = {240, 1200, 2055, 255}, .text = u"Номинальный размер",
+     .colour = darkNavy},
+    {.name = u"Метка1", .kind = Label, .rect = {480, 120, 3735, 495},
+     .text = u"Допуски формы и расположения поверхностей по ГОСТ 24643-81", .colour = navy,
+     .alignment = Qt::AlignHCenter | Qt::AlignTop},
+};
+
+constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Комбо3", u"Текст1", u"Текст2"};
+
 } // namespace
 
 FormPositionWindow::FormPositionWindow(QWidget *parent) : QWidget(parent)
@@ -50,59 +81,16 @@ FormPositionWindow::~FormPositionWindow() = default;
 
 void FormPositionWindow::buildControls()
 {
-    m_value = new ResultBox(QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 1920, 735, 360},
-                            ResultBox::Keys::DeleteOnly, ResultBox::Frame::TextBox, this);
-    m_value->setFont(ui::font(12, true));
-    setTextColour(m_value, purple);
-
-    m_interval = addCombo(this, QStringLiteral("Комбо2"), {2280, 1200, 2295, 288});
-    m_interval->setEditText(QStringLiteral("Комбо2"));
-    setTextColour(m_interval, darkNavy);
-
-    m_degree = addCombo(this, QStringLiteral("Комбо3"), {2280, 1560, 735, 288}, fp::degreeTexts());
-
-    m_type = addCombo(this, QStringLiteral("Комбо1"), {1320, 720, 3255, 288}, fp::typeTexts());
-    setTextColour(m_type, maroon);
-
-    m_notes = new QPlainTextEdit(this);
-    m_notes->setObjectName(QStringLiteral("Текст2"));
-    m_notes->setGeometry(rectTwips(120, 2520, 4695, 975));
-    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_notes->setTabChangesFocus(true);
-    m_notes->setPlainText(withPlainLineBreaks(toQString(fp::radialRunOutNotes)));
-    setTextColour(m_notes, red);
-
-    m_unit = addLabel(this, QStringLiteral("Метка6"), toQString(fp::micrometreUnit), {3360, 1920, 855, 375});
-    m_unit->setFont(ui::font(12, true));
-    setTextColour(m_unit, purple);
-
-    QLabel *valueCaption =
-        addLabel(this, QStringLiteral("Метка5"), QStringLiteral("Значение допуска"), {240, 1920, 2295, 255});
-    valueCaption->setFont(ui::font(9.75, true));
-    setTextColour(valueCaption, purple);
-
-    setTextColour(addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск "), {480, 720, 855, 255},
-                           Qt::AlignRight | Qt::AlignTop),
-                  maroon);
-    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1560, 1695, 255});
-    setTextColour(addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Номинальный размер"),
-                           {240, 1200, 2055, 255}),
-                  darkNavy);
-    setTextColour(addLabel(this, QStringLiteral("Метка1"),
-                           QStringLiteral("Допуски формы и расположения поверхностей по ГОСТ 24643-81"),
-                           {480, 120, 3735, 495}, Qt::AlignHCenter | Qt::AlignTop),
-                  navy);
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    m_value = made.get<QLineEdit>(u"Текст1");
+    m_interval = made.get<QComboBox>(u"Комбо2");
+    m_degree = made.get<QComboBox>(u"Комбо3");
+    m_type = made.get<QComboBox>(u"Комбо1");
+    m_notes = made.get<QPlainTextEdit>(u"Текст2");
+    m_unit = made.get<QLabel>(u"Метка6");
     // The captions lie beneath the lists and the value box that they touch at the
     // edge, so that every point of those takes the mouse.
     lowerCaptions(this);
-
-    for (QWidget *field : std::initializer_list<QWidget *>{m_type, m_interval, m_degree, m_notes})
-        applyKeyFilter(field);
-    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка4"},
-                              {.control = u"Комбо2", .label = u"Метка2"},
-                              {.control = u"Комбо3", .label = u"Метка3"},
-                              {u"Текст1", u"Метка5", {}, u"в микрометрах"},
-                              {.control = u"Текст2", .name = u"Примечание"}});
 
     connect(m_type, &QComboBox::activated, this, [this] {
         readType();
@@ -120,18 +108,11 @@ void FormPositionWindow::buildControls()
         showTolerance();
         fitHeightToNotes();
     });
-
-    setTabOrder(m_type, m_interval);
-    setTabOrder(m_interval, m_degree);
-    setTabOrder(m_degree, m_value);
-    setTabOrder(m_value, m_notes);
-    m_type->setFocus();
 }
 
 void FormPositionWindow::load()
 {
     setBackground(this, cream);
-    setBackground(m_notes, cream);
 
     setComboText(m_type, QStringLiteral("радиального биения"));
     setComboText(m_degree, QString::number(7));

@@ -2,6 +2,7 @@
 #include "symbols/symbol_chart.h"
 
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "core/number_text.h"
 #include "symbols/symbol_texts.h"
 
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <vector>
 
 namespace merilon {
 
@@ -24,22 +26,59 @@ constexpr int rowStep = 360;
 constexpr int symbolWidth = 705;
 constexpr int symbolHeight = 345;
 
-// A text label: black whatever its frame's caption colour, and deaf to the mouse,
-// so that the pointer resting on it leaves the texts as they are.
-ResultLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
-{
-    auto *label = new ResultLabel(name, text, twips, parent);
-    setTextColour(label, Qt::black);
-    label->setAttribute(Qt::WA_NoMousePropagation);
-    return label;
-}
+using enum ui::ControlKind;
 
-QGroupBox *addColouredFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+constexpr QColor black(0, 0, 0);
+constexpr QColor chartGreen(220, 255, 215);
+constexpr QColor symbolBlue(230, 230, 255);
+constexpr QColor textYellow(255, 255, 210);
+
+// The frames, and their texts read out under the frames' captions. The texts are
+// black whatever their frame's caption colour.
+constexpr ControlDescription frames[] = {
+    {.name = u"Рамка3", .kind = Frame, .rect = {120, 3120, 4335, 975}, .text = u"Вид допуска (наименование)",
+     .colour = colour::red, .background = textYellow},
+    {.name = u"Метка3", .kind = ResultLabel, .rect = {120, 240, 4095, 615}, .parent = u"Рамка3",
+     .text = u"Метка3", .colour = black, .accessibleName = u"Вид допуска (наименование)"},
+    {.name = u"Рамка2", .kind = Frame, .rect = {120, 2400, 4335, 615}, .text = u"Группа", .colour = colour::red,
+     .background = textYellow},
+    {.name = u"Метка2", .kind = ResultLabel, .rect = {120, 240, 4095, 255}, .parent = u"Рамка2",
+     .text = u"Метка2", .colour = black, .accessibleName = u"Группа"},
+    {.name = u"Рамка1", .kind = Frame, .rect = {120, 840, 4335, 1455}, .colour = colour::red,
+     .background = symbolBlue},
+};
+
+constexpr ControlDescription heading = {
+    .name = u"Метка1", .kind = ResultLabel, .rect = {480, 120, 3615, 615},
+    .text = u"Указание на чертежах предельных отклонений формы и расположения поверхностей по ГОСТ 2.308-79",
+    .colour = black, .alignment = Qt::AlignHCenter | Qt::AlignTop};
+
+constexpr std::u16string_view pictureNames[] = {
+    u"Изображение1",  u"Изображение2",  u"Изображение3",  u"Изображение4",  u"Изображение5",
+    u"Изображение6",  u"Изображение7",  u"Изображение8",  u"Изображение9",  u"Изображение10",
+    u"Изображение11", u"Изображение12", u"Изображение13", u"Изображение14", u"Изображение15"};
+static_assert(std::size(pictureNames) == std::tuple_size_v<decltype(symbols::chart)>);
+
+// Форма2's controls: the frames, the chart's pictures in a grid inside `Рамка1`
+// (made from the last to the first, each read out as its group and its name) and the
+// heading.
+const std::vector<ControlDescription> &controls()
 {
-    QGroupBox *frame = addFrame(parent, name, caption, twips);
-    setTextColour(frame, colour::red);
-    frame->setMouseTracking(true);
-    return frame;
+    static const std::vector<ControlDescription> all = [] {
+        std::vector<ControlDescription> list(std::begin(frames), std::end(frames));
+        for (std::size_t i = symbols::chart.size(); i-- > 0;) {
+            const int column = static_cast<int>(i) % columns;
+            const int row = static_cast<int>(i) / columns;
+            list.push_back({.name = pictureNames[i], .kind = Picture,
+                            .rect = {firstLeft + column * columnStep, firstTop + row * rowStep, symbolWidth,
+                                     symbolHeight},
+                            .parent = u"Рамка1", .text = symbols::chart[i].picture,
+                            .accessibleDescription = symbols::chart[i].group});
+        }
+        list.push_back(heading);
+        return list;
+    }();
+    return all;
 }
 
 } // namespace
@@ -56,48 +95,35 @@ SymbolChart::~SymbolChart() = default;
 
 void SymbolChart::buildControls()
 {
-    m_nameFrame = addColouredFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Вид допуска (наименование)"),
-                                   {120, 3120, 4335, 975});
-    m_name = addTextLabel(m_nameFrame, QStringLiteral("Метка3"), QStringLiteral("Метка3"), {120, 240, 4095, 615});
-    m_groupFrame = addColouredFrame(this, QStringLiteral("Рамка2"), QStringLiteral("Группа"), {120, 2400, 4335, 615});
-    m_group = addTextLabel(m_groupFrame, QStringLiteral("Метка2"), QStringLiteral("Метка2"), {120, 240, 4095, 255});
-    // Read out under their frames' captions.
-    m_name->setAccessibleName(m_nameFrame->title());
-    m_group->setAccessibleName(m_groupFrame->title());
-    m_symbolFrame = addColouredFrame(this, QStringLiteral("Рамка1"), QString(), {120, 840, 4335, 1455});
-
-    for (int i = static_cast<int>(m_symbols.size()) - 1; i >= 0; --i) {
-        auto *image = new QLabel(m_symbolFrame);
-        image->setObjectName(QStringLiteral("Изображение%1").arg(i + 1));
-        image->setPixmap(QPixmap(toQString(symbols::chart[static_cast<std::size_t>(i)].picture)));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        image->setGeometry(rectTwips(firstLeft + (i % columns) * columnStep, firstTop + (i / columns) * rowStep,
-                                     symbolWidth, symbolHeight));
-        image->setMouseTracking(true);
-        image->installEventFilter(this);
+    const Controls made = ui::buildControls(this, controls(), {});
+    m_nameFrame = made.get<QGroupBox>(u"Рамка3");
+    m_name = made.get<ui::ResultLabel>(u"Метка3");
+    m_groupFrame = made.get<QGroupBox>(u"Рамка2");
+    m_group = made.get<ui::ResultLabel>(u"Метка2");
+    m_symbolFrame = made.get<QGroupBox>(u"Рамка1");
+    // The texts are deaf to the mouse, so that the pointer resting on one leaves
+    // them as they are.
+    for (QWidget *text : {made[u"Метка3"], made[u"Метка2"], made[u"Метка1"]})
+        text->setAttribute(Qt::WA_NoMousePropagation);
+    for (std::size_t i = 0; i < m_symbols.size(); ++i) {
+        m_symbols[i] = made.get<QLabel>(pictureNames[i]);
         // Read out as the symbol's group and name, its lines one after another.
-        const symbols::Symbol &symbol = symbols::chart[static_cast<std::size_t>(i)];
-        image->setAccessibleName(toQString(symbol.name).replace(toQString(lineBreak), QStringLiteral("; ")).trimmed());
-        image->setAccessibleDescription(toQString(symbol.group));
-        m_symbols[static_cast<std::size_t>(i)] = image;
+        m_symbols[i]->setAccessibleName(
+            toQString(symbols::chart[i].name).replace(toQString(lineBreak), QStringLiteral("; ")).trimmed());
     }
-
-    addTextLabel(this, QStringLiteral("Метка1"),
-                 QStringLiteral("Указание на чертежах предельных отклонений формы и расположения "
-                                "поверхностей по ГОСТ 2.308-79"),
-                 {480, 120, 3615, 615})
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
+    for (QWidget *watched : std::initializer_list<QWidget *>{m_nameFrame, m_groupFrame, m_symbolFrame})
+        watched->setMouseTracking(true);
+    for (QLabel *picture : m_symbols) {
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
+    }
     for (QGroupBox *frame : {m_nameFrame, m_groupFrame, m_symbolFrame})
         frame->installEventFilter(this);
 }
 
 void SymbolChart::load()
 {
-    setBackground(this, QColor(220, 255, 215));
-    setBackground(m_symbolFrame, QColor(230, 230, 255));
-    setBackground(m_groupFrame, QColor(255, 255, 210));
-    setBackground(m_nameFrame, QColor(255, 255, 210));
+    setBackground(this, chartGreen);
     showIdleTexts();
 }
 

@@ -8,6 +8,7 @@
 #include "form_position/form_position_window.h"
 #include "tests/gui_test.h"
 #include "fits/fit_window.h"
+#include "general/general_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_tables.h"
 #include "unspecified/unspecified_window.h"
@@ -81,8 +82,13 @@ class DesktopTest : public QObject
         QTest::newRow("ФПосадки") << factory<FitWindow>()
                                   << QStringList{"Размер", "ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет",
                                                  "ES", "es", "EI", "ei", "Dmax", "dmax", "Dmin", "dmin", "TD", "Td",
-                                                 "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система", "Обозначение",
-                                                 "Вероятность", "Копировать"};
+                                                  "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система", "Обозначение",
+                                                  "Вероятность", "Копировать"};
+        QTest::newRow("ФОбщиеДопуски")
+            << factory<GeneralWindow>()
+            << QStringList{"Размер", "Класс", "Линейный", "Скругление", "Угол", "КлассФР", "Прямолинейность",
+                           "Перпендикулярность", "Симметричность", "Биение", "Квалитет", "Отверстия", "Валы",
+                           "Прочие", "Требование", "Копировать", "Примечания"};
     }
 
 private slots:
@@ -174,6 +180,9 @@ private slots:
                                   << "Nmin" << "Наименьший натяг Nmin" << "14" << "в микрометрах";
         QTest::newRow("ФПосадки kind") << factory<FitWindow>() << QStringList{"ВалБуква", "k"} << "Характер"
                                        << "Характер посадки" << "переходная посадка" << "";
+        QTest::newRow("ФОбщиеДопуски") << factory<GeneralWindow>() << QStringList{"Класс", "c — грубый"}
+                                       << "Линейный" << "Предельные отклонения линейного размера" << "±0,5"
+                                       << "в миллиметрах";
     }
     void resultsRead()
     {

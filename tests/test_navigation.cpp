@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -186,9 +187,9 @@ private slots:
         auto *advert = child<QPlainTextEdit>(&main, "Текст3");
         QVERIFY(advert->toPlainText().startsWith("Посадки — открыть окно\n"));
         QVERIFY(advert->toolTip().contains("Посадки"));
-        const QTextBlock second = advert->document()->firstBlock().next();
-        const QPoint onSecond = advert->document()->documentLayout()->blockBoundingRect(second).center().toPoint();
-        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, onSecond);
+        const QTextBlock third = advert->document()->firstBlock().next().next();
+        const QPoint onThird(20, advert->cursorRect(QTextCursor(third)).center().y());
+        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, onThird);
         QCOMPARE(shownWindows("ФПосадки").size(), 0);
         QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
         QCOMPARE(shownWindows("ФПосадки").size(), 1);
@@ -202,6 +203,34 @@ private slots:
         QTest::keyClick(advert, Qt::Key_Enter);
         QCOMPARE(shownWindows("ФПосадки").size(), 1);
         QCOMPARE(child<QLineEdit>(shownWindows("ФПосадки").first(), "Размер")->text(), QString("25"));
+        shownWindows("ФПосадки").first()->close();
+    }
+
+    // The second line opens the general tolerance window, by a click or by Enter on it.
+    void generalShownByTheAdvert()
+    {
+        MainWindow main;
+        showAndWait(&main);
+        auto *advert = child<QPlainTextEdit>(&main, "Текст3");
+        const QTextBlock second = advert->document()->firstBlock().next();
+        QCOMPARE(second.text(), u"Общие допуски — открыть окно"_s);
+        const QPoint on(20, advert->cursorRect(QTextCursor(second)).center().y());
+        QCOMPARE(advert->anchorAt(on), u"#general"_s);
+        QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, on);
+        QCOMPARE(shownWindows(u"ФОбщиеДопуски"_s).size(), 1);
+        QCOMPARE(shownWindows(u"ФПосадки"_s).size(), 0);
+        QWidget *general = shownWindows(u"ФОбщиеДопуски"_s).first();
+        QVERIFY(!general->parentWidget());
+        general->close();
+        main.activateWindow();
+        advert->setFocus();
+        QTest::keyClick(advert, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(advert, Qt::Key_Down);
+        QTest::keyClick(advert, Qt::Key_Return);
+        QCOMPARE(shownWindows(u"ФОбщиеДопуски"_s).size(), 1);
+        QCOMPARE(shownWindows(u"ФПосадки"_s).size(), 0);
+        shownWindows(u"ФОбщиеДопуски"_s).first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The button shows the one instance; after it was closed, the next click builds

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The soak: seeded random sequences of what a user does across all seven windows —
+// The soak: seeded random sequences of what a user does across all eight windows —
 // list choices through the real popups, keys and pastes into the focused field,
 // the pointer over the symbol chart, drags of the About window with any button,
-// its exit picture, the main window's buttons and its link to the fit window,
+// its exit picture, the main window's buttons and its links to the fit window and
+// the general tolerance window,
 // closing and reopening in any order.
 // After every action each open window must show exactly what its tables give for
 // the choices shown beside the values (an oracle below, built on the table
@@ -27,6 +28,8 @@
 #include "fits/fit.h"
 #include "fits/fit_window.h"
 #include "fits/fits_tables.h"
+#include "general/general_tables.h"
+#include "general/general_window.h"
 #include "form_position/form_position_tables.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
@@ -46,6 +49,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QPointer>
 #include <QProcess>
@@ -75,7 +79,7 @@ namespace {
 // ---------------------------------------------------------------------------------
 // The windows and their controls as the soak sees them
 
-enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, About, WindowCount };
+enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, General, About, WindowCount };
 
 // How a text control takes keys: through the key filter (only Backspace and Delete
 // change it), not at all, or freely; or it is a caption no key reaches.
@@ -90,7 +94,7 @@ struct Control
 struct WindowFacts
 {
     QString name;
-    QString button;              // on the main window; empty for the main window and the fit window
+    QString button;              // on the main window; empty for the main window and the linked windows
     QList<Control> texts;        // every control whose text the soak checks
     QStringList combos;          // the lists, as the actions number them
     QStringList fields;          // where a click puts the cursor
@@ -133,6 +137,15 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"Система"_s, Keys::ReadOnly}, {u"Обозначение"_s, Keys::ReadOnly}, {u"Вероятность"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
          {u"ОтвБуква"_s, u"ОтвКвалитет"_s, u"ВалБуква"_s, u"ВалКвалитет"_s},
          {u"Размер"_s, u"ES"_s, u"Smax"_s}},
+        {u"ФОбщиеДопуски"_s,
+         QString(), // opened by the link on the second line of the main window's Текст3
+         {{u"Размер"_s, Keys::Free}, {u"Линейный"_s, Keys::ReadOnly}, {u"Скругление"_s, Keys::ReadOnly},
+          {u"Угол"_s, Keys::ReadOnly}, {u"Прямолинейность"_s, Keys::ReadOnly},
+          {u"Перпендикулярность"_s, Keys::ReadOnly}, {u"Симметричность"_s, Keys::ReadOnly},
+          {u"Биение"_s, Keys::ReadOnly}, {u"Отверстия"_s, Keys::ReadOnly}, {u"Валы"_s, Keys::ReadOnly},
+          {u"Прочие"_s, Keys::ReadOnly}, {u"Требование"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
+         {u"Класс"_s, u"КлассФР"_s, u"Квалитет"_s},
+         {u"Размер"_s, u"Угол"_s, u"Требование"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
@@ -417,6 +430,7 @@ struct Expected
     int group = 0;    // design numbered them: 3 lengths, 4 diameters; tables 1–4
     QPoint pos;       // ФАвтор
     bool exitDown = false;
+    bool byGrade = false; // ФОбщиеДопуски: the requirement line by the grade last chosen
 };
 
 struct Live
@@ -783,6 +797,14 @@ private:
             e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 8}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 8}};
             fitsLookup();
             break;
+        case General:
+            e.items = {{u"Класс"_s, general::sizeClassTexts()}, {u"КлассФР"_s, general::formClassTexts()},
+                       {u"Квалитет"_s, general::gradeTexts()}};
+            e.text = {{u"Размер"_s, u"25"_s}, {u"Класс"_s, u"m — средний"_s}, {u"КлассФР"_s, u"K"_s},
+                      {u"Квалитет"_s, u"14"_s}};
+            e.current = {{u"Класс"_s, 1}, {u"КлассФР"_s, 1}, {u"Квалитет"_s, 2}};
+            generalLookup();
+            break;
         case About:
             e.text = {{u"Текст1"_s, textOf(control(w, u"Текст1"_s))}, {u"Текст2"_s, textOf(control(w, u"Текст2"_s))}};
             e.pos = window->pos();
@@ -836,9 +858,41 @@ private:
         case Fits:
             fitsLookup();
             break;
+        case General:
+            e.byGrade = name == u"Квалитет";
+            generalLookup();
+            break;
         default:
             break;
         }
+    }
+
+    // Every box of the general tolerance window, from the size text and the three lists.
+    void generalLookup()
+    {
+        Expected &e = ex(General);
+        const general::GeneralTexts t = general::generalTexts(
+            e.text[u"Размер"_s], e.current[u"Класс"_s], e.current[u"КлассФР"_s],
+            general::firstGrade + e.current[u"Квалитет"_s],
+            e.byGrade ? general::Designation::Grade : general::Designation::Classes);
+        const std::pair<const char16_t *, const QString *> boxes[] = {
+            {u"Линейный", &t.linear}, {u"Скругление", &t.edge}, {u"Угол", &t.angle},
+            {u"Прямолинейность", &t.straightness}, {u"Перпендикулярность", &t.perpendicularity},
+            {u"Симметричность", &t.symmetry}, {u"Биение", &t.runOut}, {u"Отверстия", &t.hole},
+            {u"Валы", &t.shaft}, {u"Прочие", &t.other}, {u"Требование", &t.requirement},
+            {u"Сообщение", &t.message}};
+        for (const auto &[name, text] : boxes)
+            e.text[QString::fromUtf16(name)] = *text;
+    }
+
+    // The window that the link on `line` of the main window's Текст3 opens, if any.
+    static std::optional<int> linkedWindow(const QString &href)
+    {
+        if (href == u"#fits")
+            return Fits;
+        if (href == u"#general")
+            return General;
+        return std::nullopt;
     }
 
     // Every box of the fit window, from the size text and the four lists.
@@ -1027,12 +1081,13 @@ private:
         QWidget *window = spot->window;
         const QPoint local = spot->local;
         auto *advert = qobject_cast<QPlainTextEdit *>(spot->field);
-        const bool link = advert && a.window == Main && !advert->anchorAt(spot->at).isEmpty();
+        const std::optional<int> link =
+            advert && a.window == Main ? linkedWindow(advert->anchorAt(spot->at)) : std::nullopt;
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::LeftButton);
-        if (link) { // the first line of Текст3 opens the fit window
+        if (link) { // the first two lines of Текст3 open the fit and the general window
             tally("links clicked");
-            afterOpening(Fits);
+            afterOpening(*link);
             return;
         }
         const auto where = focused(QApplication::focusWidget());
@@ -1091,6 +1146,8 @@ private:
             ex(a.window).text[spot->name] = after;
             if (a.window == Fits)
                 fitsLookup();
+            if (a.window == General)
+                generalLookup();
         } else if (keys == Keys::Filtered && after != before) {
             if (chosen != u"Удалить" || !selection || !isDeletion(before, after, true))
                 fault(u"%1/%2: %3 in the menu made %4"_s.arg(facts()[std::size_t(a.window)].name, spot->name, chosen,
@@ -1161,14 +1218,22 @@ private:
         const bool selection = hasSelection(field);
         auto *combo = qobject_cast<QComboBox *>(field);
         const int current = combo ? combo->currentIndex() : -1;
-        const bool fitsOpen = m_live[Fits].open;
+        // Enter in the main window's box opens the window of the link on the cursor's
+        // line, or the fit window.
+        int linked = Fits;
+        if (auto *advert = qobject_cast<QPlainTextEdit *>(field); advert && w == Main) {
+            const QTextBlock line = advert->textCursor().block();
+            for (auto it = line.begin(); !it.atEnd(); ++it)
+                linked = linkedWindow(it.fragment().charFormat().anchorHref()).value_or(linked);
+        }
+        const bool linkedOpen = m_live[std::size_t(linked)].open;
         send(focus);
         if (!usable(w))
             return;
-        // Enter in the main window's box opens the fit window from its link.
-        if (w == Main && name == u"Текст3"_s && !fitsOpen && !visibleWindows(facts()[Fits].name).isEmpty()) {
+        if (w == Main && name == u"Текст3"_s && !linkedOpen
+            && !visibleWindows(facts()[std::size_t(linked)].name).isEmpty()) {
             tally("links opened with Enter");
-            afterOpening(Fits);
+            afterOpening(linked);
             return;
         }
         if (combo && !combo->isEditable()) {
@@ -1208,6 +1273,8 @@ private:
             ex(w).text[name] = after;
             if (w == Fits)
                 fitsLookup();
+            if (w == General)
+                generalLookup();
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -1396,15 +1463,22 @@ private:
         if (w < FormPosition || w >= WindowCount || !usable(Main))
             return;
         activate(m_main.get());
-        if (w == Fits) {
-            // The link on the first line of Текст3: clicked where it shows, else Enter.
+        if (w == Fits || w == General) {
+            // The link on the first (second) line of Текст3: clicked where it shows, else
+            // Enter on its line.
             auto *advert = m_main->findChild<QPlainTextEdit *>(u"Текст3"_s);
-            const QRect first = advert->cursorRect(QTextCursor(advert->document()));
-            if (advert->viewport()->rect().contains(first.center())) {
-                QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, first.center() + QPoint(4, 0));
+            QTextBlock line = advert->document()->firstBlock();
+            if (w == General)
+                line = line.next();
+            const QRect at = advert->cursorRect(QTextCursor(line));
+            if (advert->viewport()->rect().contains(at.center())) {
+                QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, at.center() + QPoint(4, 0));
             } else {
                 QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, advert->viewport()->rect().bottomRight()
                                   - QPoint(4, 4));
+                QTest::keyClick(advert, Qt::Key_Home, Qt::ControlModifier);
+                if (w == General)
+                    QTest::keyClick(advert, Qt::Key_Down);
                 QTest::keyClick(advert, Qt::Key_Return);
             }
         } else {
@@ -1868,6 +1942,7 @@ private slots:
         case Angles: shown = std::make_unique<AngleWindow>(); break;
         case Symbols: shown = std::make_unique<SymbolChart>(); break;
         case Fits: shown = std::make_unique<FitWindow>(); break;
+        case General: shown = std::make_unique<GeneralWindow>(); break;
         default: shown = std::make_unique<AboutWindow>(); break;
         }
         test::showAndWait(shown.get());

@@ -7,6 +7,7 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "fits/fit_window.h"
+#include "general/general_window.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
 #include "tests/gui_test.h"
@@ -76,6 +77,8 @@ private slots:
                                 << "Допуск формы";
         QTest::newRow("ФПосадки") << factory<FitWindow>() << QStringList{"ВалБуква", "k"} << "Характер"
                                   << "переходная посадка";
+        QTest::newRow("ФОбщиеДопуски") << factory<GeneralWindow>() << QStringList{"КлассФР", "L"}
+                                       << "Прямолинейность" << "0,2";
     }
     void everyWindow()
     {

@@ -14,6 +14,10 @@ foreach(target IN LISTS layered)
     endif()
   endforeach()
 endforeach()
+get_property(uses GLOBAL PROPERTY MERILON_TABLE_USES)
+foreach(use IN LISTS uses)
+  string(APPEND lines "uses ${use}\n")
+endforeach()
 file(WRITE ${PROJECT_BINARY_DIR}/layers.txt "${lines}")
 
 add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR}

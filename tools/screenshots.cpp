@@ -5,6 +5,7 @@
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "fits/fit_window.h"
+#include "general/general_window.h"
 #include "form_position/form_position_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_window.h"
@@ -66,6 +67,10 @@ int main(int argc, char *argv[])
     merilon::test::showAndWait(&fits);
     choose(combo(&fits, "ВалКвалитет"), QStringLiteral("6"));
     save(&fits, folder, QStringLiteral("fits.png"));
+    merilon::GeneralWindow general;
+    merilon::test::showAndWait(&general);
+    choose(combo(&general, "Класс"), QStringLiteral("c — грубый"));
+    save(&general, folder, QStringLiteral("general.png"));
     merilon::AboutWindow about;
     save(&about, folder, QStringLiteral("about.png"));
     return 0;

@@ -2,6 +2,7 @@
 #include "unspecified/unspecified_window.h"
 
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "core/number_text.h"
 #include "unspecified/unspecified_tables.h"
 
@@ -18,6 +19,44 @@ using namespace ui;
 namespace {
 
 using namespace ui::colour;
+using enum ui::ControlKind;
+
+QStringList diameterTexts()
+{
+    return intervalTexts(IntervalList::Diameters);
+}
+
+// Форма4's controls. The selectors' heights follow from the font, as on the main
+// window.
+constexpr ControlDescription controls[] = {
+    {.name = u"Рамка3", .kind = Frame, .rect = {120, 2760, 4695, 2775}, .text = u"Примечание", .colour = red,
+     .background = cream},
+    {.name = u"Метка7", .kind = ResultLabel, .rect = {120, 240, 4455, 2415}, .parent = u"Рамка3",
+     .text = u"Метка7", .accessibleName = u"Примечание"},
+    {.name = u"Комбо1", .kind = List, .rect = {1320, 840, 2532, 315}, .text = u"Комбо1", .colour = maroon,
+     .items = unspecified::kindTexts, .label = u"Метка4"},
+    {.name = u"Комбо3", .kind = List, .rect = {2280, 1680, 972, 315}, .items = unspecified::accuracyGroupTexts,
+     .label = u"Метка3"},
+    {.name = u"Комбо2", .kind = List, .rect = {2280, 1320, 2295, 315}, .text = u"Комбо2", .colour = darkNavy,
+     .items = diameterTexts, .label = u"Метка2"},
+    // The program writes the value; the user may select and copy it.
+    {.name = u"Текст1", .kind = ReadOnlyBox, .rect = {2520, 2160, 855, 360}, .text = u"Текст1", .colour = purple,
+     .font = {12, true}, .label = u"Метка5", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Метка1", .kind = Label, .rect = {480, 120, 3732, 492},
+     .text = u"Неуказанные допуски формы и расположения поверхностей", .colour = navy,
+     .alignment = Qt::AlignHCenter | Qt::AlignTop},
+    {.name = u"Метка2", .kind = Label, .rect = {240, 1320, 2052, 252}, .text = u"Номинальный размер",
+     .colour = darkNavy},
+    {.name = u"Метка3", .kind = Label, .rect = {240, 1680, 1692, 252}, .text = u"Степень точности"},
+    {.name = u"Метка4", .kind = Label, .rect = {480, 840, 852, 252}, .text = u"Допуск ", .colour = maroon,
+     .alignment = Qt::AlignRight | Qt::AlignTop},
+    {.name = u"Метка5", .kind = Label, .rect = {240, 2160, 2292, 252}, .text = u"Значение допуска",
+     .colour = purple, .font = {9.75, true}},
+    {.name = u"Метка6", .kind = Label, .rect = {3480, 2160, 855, 375}, .text = u"мм", .colour = purple,
+     .font = {12, true}},
+};
+
+constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Комбо3", u"Текст1"};
 
 } // namespace
 
@@ -34,46 +73,14 @@ UnspecifiedWindow::~UnspecifiedWindow() = default;
 void UnspecifiedWindow::buildControls()
 {
     const QColor plainText = palette().color(QPalette::WindowText);
-
-    m_notesFrame = addFrame(this, QStringLiteral("Рамка3"), QStringLiteral("Примечание"), {120, 2760, 4695, 2775});
-    setTextColour(m_notesFrame, red);
-    m_notes = new ResultLabel(QStringLiteral("Метка7"), QStringLiteral("Метка7"), {120, 240, 4455, 2415}, m_notesFrame);
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    m_notesFrame = made.get<QGroupBox>(u"Рамка3");
+    m_notes = made.get<ui::ResultLabel>(u"Метка7");
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
-
-    // The selectors' heights follow from the font, as on the main window.
-    m_kind = addCombo(this, QStringLiteral("Комбо1"), {1320, 840, 2532, 315}, unspecified::kindTexts());
-    setComboText(m_kind, QStringLiteral("Комбо1"));
-    setTextColour(m_kind, maroon);
-    m_group = addCombo(this, QStringLiteral("Комбо3"), {2280, 1680, 972, 315}, unspecified::accuracyGroupTexts());
-    m_interval = addCombo(this, QStringLiteral("Комбо2"), {2280, 1320, 2295, 315},
-                          intervalTexts(IntervalList::Diameters));
-    setComboText(m_interval, QStringLiteral("Комбо2"));
-    setTextColour(m_interval, darkNavy);
-
-    // The program writes the value; the user may select and copy it.
-    m_value = new ResultBox(QStringLiteral("Текст1"), QStringLiteral("Текст1"), {2520, 2160, 855, 360},
-                            ResultBox::Keys::None, ResultBox::Frame::TextBox, this);
-    m_value->setFont(ui::font(12, true));
-    setTextColour(m_value, purple);
-
-    QLabel *heading = addLabel(this, QStringLiteral("Метка1"),
-                               QStringLiteral("Неуказанные допуски формы и расположения поверхностей"),
-                               {480, 120, 3732, 492}, Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(heading, navy);
-    QLabel *size = addLabel(this, QStringLiteral("Метка2"), QStringLiteral("Номинальный размер"),
-                            {240, 1320, 2052, 252});
-    setTextColour(size, darkNavy);
-    addLabel(this, QStringLiteral("Метка3"), QStringLiteral("Степень точности"), {240, 1680, 1692, 252});
-    QLabel *kind = addLabel(this, QStringLiteral("Метка4"), QStringLiteral("Допуск "), {480, 840, 852, 252},
-                            Qt::AlignRight | Qt::AlignTop);
-    setTextColour(kind, maroon);
-    QLabel *valueLabel = addLabel(this, QStringLiteral("Метка5"), QStringLiteral("Значение допуска"),
-                                  {240, 2160, 2292, 252});
-    valueLabel->setFont(ui::font(9.75, true));
-    setTextColour(valueLabel, purple);
-    QLabel *unit = addLabel(this, QStringLiteral("Метка6"), QStringLiteral("мм"), {3480, 2160, 855, 375});
-    unit->setFont(ui::font(12, true));
-    setTextColour(unit, purple);
+    m_kind = made.get<QComboBox>(u"Комбо1");
+    m_group = made.get<QComboBox>(u"Комбо3");
+    m_interval = made.get<QComboBox>(u"Комбо2");
+    m_value = made.get<QLineEdit>(u"Текст1");
     // Labels lie beneath the other controls, which some of them touch at the edge.
     lowerCaptions(this);
 
@@ -86,20 +93,10 @@ void UnspecifiedWindow::buildControls()
     connect(m_interval, &QComboBox::activated, this, [this] { showValue(); });
     connect(m_group, &QComboBox::activated, this, [this] { showValue(); });
 
-    setTabOrder(m_kind, m_interval);
-    setTabOrder(m_interval, m_group);
-    setTabOrder(m_group, m_value);
-    setAccessibleTexts(this, {{.control = u"Комбо1", .label = u"Метка4"},
-                              {.control = u"Комбо2", .label = u"Метка2"},
-                              {.control = u"Комбо3", .label = u"Метка3"},
-                              {u"Текст1", u"Метка5", {}, u"в миллиметрах"}});
-    m_notes->setAccessibleName(m_notesFrame->title());
-    m_kind->setFocus();
 }
 
 void UnspecifiedWindow::load()
 {
-    setBackground(m_notesFrame, cream);
     setComboText(m_kind, QStringLiteral("радиального биения"));
     m_intervals = IntervalList::Diameters;
     m_table = unspecified::Table::Axes;

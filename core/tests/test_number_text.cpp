@@ -90,6 +90,35 @@ private slots:
         QFETCH(int, result);
         QCOMPARE(merilon::wholeNumber(text, 5, 17).value_or(-1), result);
     }
+
+    void readTypedDecimal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // thousandths, then "-" negative, "+" finer, "L" too long; "none"
+        QTest::newRow("whole") << "25" << "25000";
+        QTest::newRow("point, spaces") << " 25.4 " << "25400";
+        QTest::newRow("plus, leading comma") << "+,5" << "500";
+        QTest::newRow("zeros dropped") << "007,1200" << "7120";
+        QTest::newRow("negative") << "-3" << "3000-";
+        QTest::newRow("minus zero") << "-0,000" << "0";
+        QTest::newRow("fourth decimal") << "1,0005" << "1000+";
+        QTest::newRow("13 whole digits") << "1234567890123" << "0L";
+        QTest::newRow("empty") << "" << "none";
+        QTest::newRow("separator alone") << "," << "none";
+        QTest::newRow("inner space") << "2 5" << "none";
+        QTest::newRow("both separators") << "1,2.3" << "none";
+        QTest::newRow("exponent") << "1e2" << "none";
+    }
+    void readTypedDecimal()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        const std::optional<merilon::TypedDecimal> d = merilon::readTypedDecimal(text);
+        const QString got = !d ? QStringLiteral("none")
+                               : QString::number(d->thousandths) + (d->negative ? "-" : "") + (d->finer ? "+" : "")
+                                     + (d->tooLong ? "L" : "");
+        QCOMPARE(got, read);
+    }
 };
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -2,10 +2,14 @@
 // The pieces every window shares: the key filter, the lists, the look.
 #include "ui/controls.h"
 #include "ui/key_filter.h"
+#include "ui/window_description.h"
 #include "tests/gui_test.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +20,7 @@
 #include <QTest>
 
 using namespace merilon;
+using namespace Qt::StringLiterals;
 
 class UiTest : public QObject
 {
@@ -23,6 +28,36 @@ class UiTest : public QObject
 
 private slots:
     void initTestCase() { test::prepareApplication(); }
+
+    // One description makes a frame, a labelled list in it and a box, in tab order.
+    void builtFromDescription()
+    {
+        static constexpr QStringList (*items)() = [] { return QStringList{u"а"_s, u"б"_s}; };
+        static constexpr ui::ControlDescription controls[] = {
+            {.name = u"Рамка", .kind = ui::ControlKind::Frame, .rect = {150, 150, 1500, 1500}, .text = u"Рамка"},
+            {.name = u"Метка", .kind = ui::ControlKind::Label, .rect = {15, 15, 300, 300}, .parent = u"Рамка",
+             .text = u"Буква ", .colour = ui::colour::maroon},
+            {.name = u"Список", .kind = ui::ControlKind::List, .rect = {300, 30, 600, 300}, .parent = u"Рамка",
+             .text = u"б", .items = items, .label = u"Метка"},
+            {.name = u"Поле", .kind = ui::ControlKind::ReadOnlyBox, .rect = {0, 1800, 900, 300}, .text = u"1",
+             .font = {12, true}, .accessibleDescription = u"в мм"},
+        };
+        static constexpr std::u16string_view tabOrder[] = {u"Поле", u"Список"};
+        QWidget window;
+        const ui::Controls made = ui::buildControls(&window, controls, tabOrder);
+        auto *list = made.get<QComboBox>(u"Список");
+        QCOMPARE(list->parentWidget(), made[u"Рамка"]);
+        QCOMPARE(list->geometry(), QRect(20, 2, 40, 20));
+        QCOMPARE(list->currentIndex(), 1);
+        QCOMPARE(list->accessibleName(), u"Буква"_s);
+        QCOMPARE(made.get<QLabel>(u"Метка")->buddy(), list);
+        QCOMPARE(made[u"Метка"]->palette().color(QPalette::WindowText), ui::colour::maroon);
+        auto *box = made.get<QLineEdit>(u"Поле");
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->font().pointSizeF(), ui::font(12, true).pointSizeF());
+        QCOMPARE(box->accessibleDescription(), u"в мм"_s);
+        QCOMPARE(window.focusWidget(), box);
+    }
 
     void keyFilter_data()
     {

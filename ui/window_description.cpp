@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "ui/window_description.h"
+
+#include "core/number_text.h"
+#include "ui/controls.h"
+#include "ui/key_filter.h"
+#include "ui/look.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+
+namespace merilon::ui {
+
+QWidget *Controls::operator[](std::u16string_view name) const
+{
+    for (const auto &[controlName, control] : m_controls)
+        if (controlName == name)
+            return control;
+    qFatal("no control %s", qPrintable(toQString(name)));
+}
+
+namespace {
+
+QRect twipsRect(const Twips &t)
+{
+    return QRect(t.left, t.top, t.width, t.height);
+}
+
+template <typename TextBox>
+TextBox *addTextBox(QWidget *parent, const QString &name, const Twips &t)
+{
+    auto *box = new TextBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(rectTwips(t.left, t.top, t.width, t.height));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QWidget *makeControl(QWidget *parent, const ControlDescription &d)
+{
+    const QString name = toQString(d.name);
+    const QString text = toQString(d.text);
+    switch (d.kind) {
+    case ControlKind::Label:
+        return addLabel(parent, name, text, twipsRect(d.rect), d.alignment);
+    case ControlKind::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setObjectName(name);
+        picture->setPixmap(QPixmap(text));
+        picture->setAlignment(d.alignment);
+        picture->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        return picture;
+    }
+    case ControlKind::Frame:
+        return addFrame(parent, name, text, twipsRect(d.rect));
+    case ControlKind::List: {
+        QComboBox *list = addCombo(parent, name, twipsRect(d.rect), d.items ? d.items() : QStringList());
+        if (!text.isEmpty())
+            setComboText(list, text);
+        return list;
+    }
+    case ControlKind::ResultBox:
+    case ControlKind::ReadOnlyBox:
+    case ControlKind::PanelBox: {
+        const auto keys = d.kind == ControlKind::ResultBox ? ResultBox::Keys::DeleteOnly : ResultBox::Keys::None;
+        const auto frame = d.kind == ControlKind::PanelBox ? ResultBox::Frame::SunkenPanel : ResultBox::Frame::TextBox;
+        auto *box = new ResultBox(name, text, twipsRect(d.rect), keys, frame, parent);
+        if (d.alignment != (Qt::AlignLeft | Qt::AlignTop))
+            box->setAlignment(d.alignment);
+        return box;
+    }
+    case ControlKind::ResultLabel: {
+        auto *label = new ResultLabel(name, text, twipsRect(d.rect), parent);
+        label->setAlignment(d.alignment);
+        return label;
+    }
+    case ControlKind::Button: {
+        auto *button = new WrapButton(text, parent);
+        button->setObjectName(name);
+        button->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        return button;
+    }
+    case ControlKind::TextField: {
+        auto *field = new QLineEdit(text, parent);
+        field->setObjectName(name);
+        field->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        if (d.alignment != (Qt::AlignLeft | Qt::AlignTop))
+            field->setAlignment(d.alignment);
+        return field;
+    }
+    case ControlKind::TextArea: {
+        auto *area = addTextBox<QPlainTextEdit>(parent, name, d.rect);
+        if (!text.isEmpty())
+            area->setPlainText(withPlainLineBreaks(text));
+        return area;
+    }
+    case ControlKind::TextBrowser:
+        return addTextBox<QTextBrowser>(parent, name, d.rect);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Controls buildControls(QWidget *window, std::span<const ControlDescription> controls,
+                       std::span<const std::u16string_view> tabOrder)
+{
+    Controls made;
+    for (const ControlDescription &d : controls) {
+        QWidget *parent = d.parent.empty() ? window : made[d.parent];
+        QWidget *control = makeControl(parent, d);
+        if (d.colour)
+            setTextColour(control, *d.colour);
+        if (d.background)
+            setBackground(control, *d.background);
+        if (d.font.points > 0)
+            control->setFont(font(d.font.points, d.font.bold, d.font.underline));
+        if (!d.toolTip.empty())
+            control->setToolTip(toQString(d.toolTip));
+        if (d.keyFilter)
+            applyKeyFilter(control);
+        made.m_controls.emplace_back(d.name, control);
+    }
+    // The labels are all made before they name a control.
+    for (const ControlDescription &d : controls) {
+        if (d.label.empty() && d.accessibleName.empty() && d.accessibleDescription.empty())
+            continue;
+        QWidget *control = made[d.name];
+        QString name = toQString(d.accessibleName);
+        if (!d.label.empty()) {
+            auto *label = made.get<QLabel>(d.label);
+            label->setBuddy(control);
+            if (name.isEmpty())
+                name = label->text().trimmed();
+        }
+        control->setAccessibleName(name);
+        if (!d.accessibleDescription.empty())
+            control->setAccessibleDescription(toQString(d.accessibleDescription));
+    }
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(made[tabOrder[i - 1]], made[tabOrder[i]]);
+    if (!tabOrder.empty())
+        made[tabOrder.front()]->setFocus();
+    return made;
+}
+
+} // namespace merilon::ui

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// A window's controls as one constant table, and the one builder that makes them.
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <Qt>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace merilon::ui {
+
+enum class ControlKind {
+    Label,       // a transparent, word-wrapped caption
+    Picture,     // a picture, the text naming its resource
+    Frame,       // a group box, with its caption as the text
+    List,        // a combo box: choices from its list only
+    ResultBox,   // a result in a text box; Backspace and Delete may shorten it
+    ReadOnlyBox, // a result in a text box that nothing changes
+    PanelBox,    // a result in a sunken single-line panel that nothing changes
+    ResultLabel, // a result in several word-wrapped lines
+    Button,      // a push button whose caption wraps onto centred lines
+    TextField,   // a plain one-line text box
+    TextArea,    // a plain text box with a scroll bar always shown; Tab leaves it
+    TextBrowser, // a read-only rich text box with links, scroll bar always shown; Tab leaves it
+};
+
+// A control's rectangle in twips, in its parent.
+struct Twips
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A font of the bundled face; no size keeps the window's font.
+struct FontSpec
+{
+    double points = 0;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct ControlDescription
+{
+    std::u16string_view name;
+    ControlKind kind = ControlKind::Label;
+    Twips rect;
+    // The frame the control lies in, described before it; none: the window.
+    std::u16string_view parent = {};
+    // A label's or button's caption, a frame's title, a box's first text, a list's
+    // first edit text (its item, if it has one).
+    std::u16string_view text = {};
+    std::optional<QColor> colour = {};
+    std::optional<QColor> background = {};
+    FontSpec font = {};
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    // A list's items.
+    QStringList (*items)() = nullptr;
+    // Whether the key filter keeps typing out of the control (result boxes have it
+    // always).
+    bool keyFilter = false;
+    std::u16string_view toolTip = {};
+    // Screen readers' texts: the caption label that labels the control (and names
+    // it, unless a name is given), the name, and the description (a box's unit).
+    std::u16string_view label = {};
+    std::u16string_view accessibleName = {};
+    std::u16string_view accessibleDescription = {};
+};
+
+// The controls that buildControls() made, by name.
+class Controls
+{
+public:
+    QWidget *operator[](std::u16string_view name) const;
+    template <typename T>
+    T *get(std::u16string_view name) const
+    {
+        return static_cast<T *>((*this)[name]);
+    }
+
+private:
+    friend Controls buildControls(QWidget *, std::span<const ControlDescription>,
+                                  std::span<const std::u16string_view>);
+    std::vector<std::pair<std::u16string_view, QWidget *>> m_controls;
+};
+
+// Makes the described controls in the window, in the order described, gives them
+// their screen readers' texts, chains the tab order as listed and gives the first in
+// it the focus.
+Controls buildControls(QWidget *window, std::span<const ControlDescription> controls,
+                       std::span<const std::u16string_view> tabOrder);
+
+} // namespace merilon::ui
