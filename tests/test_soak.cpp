@@ -45,6 +45,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -1750,7 +1751,10 @@ QString gist(const QString &output)
     return lines.isEmpty() ? output.right(2000).trimmed() : lines.join(u'\n');
 }
 
-ChildResult runChild(const QProcessEnvironment &environment, int timeoutMs)
+// A child that records its actions (`progress`: the file it writes them to) is frozen
+// when it writes none for `timeoutMs`, however long the whole run takes on a loaded
+// machine; any other child when it has not finished by then.
+ChildResult runChild(const QProcessEnvironment &environment, int timeoutMs, const QString &progress = QString())
 {
     QProcess child;
     child.setProcessEnvironment(environment);
@@ -1762,7 +1766,17 @@ ChildResult runChild(const QProcessEnvironment &environment, int timeoutMs)
         result.report = u"the child did not start"_s;
         return result;
     }
-    if (!child.waitForFinished(timeoutMs)) {
+    QElapsedTimer idle;
+    idle.start();
+    qint64 written = -1;
+    bool finished = false;
+    while (!(finished = child.waitForFinished(1000)) && idle.elapsed() < timeoutMs) {
+        if (const qint64 size = progress.isEmpty() ? -1 : QFileInfo(progress).size(); size != written) {
+            written = size;
+            idle.restart();
+        }
+    }
+    if (!finished) {
         child.kill();
         child.waitForFinished(5000);
         result.failed = true;
@@ -1985,7 +1999,7 @@ private slots:
         qInfo("seed %llu, %d actions", static_cast<unsigned long long>(seed()), actionCount());
         QElapsedTimer clock;
         clock.start();
-        ChildResult result = runChild(environment, childTimeout(actionCount()));
+        ChildResult result = runChild(environment, childTimeout(0), recorded);
         if (!result.failed) {
             qInfo("%d actions in %.1f s:\n%s", actionCount(), clock.elapsed() / 1000.0, qPrintable(result.report));
             return;
