@@ -17,11 +17,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTextCharFormat>
+#include <QTextBrowser>
 #include <QTextCursor>
 
 namespace merilon {
@@ -75,7 +74,7 @@ constexpr ControlDescription controls[] = {
      .text = u"Неуказанные допуски формы и расположения поверхностей", .background = lightGreen},
     {.name = u"Комманда4", .kind = Button, .rect = {3480, 2400, 2175, 855},
      .text = u"Указание на чертежах допусков формы и расположения", .background = lightGreen},
-    {.name = u"Текст3", .kind = TextArea, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey,
+    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey,
      .toolTip = u"Посадки: щёлкните первую строку или нажмите Enter, чтобы открыть окно",
      .accessibleName = u"Посадки: Enter открывает окно"},
 };
@@ -105,11 +104,13 @@ void MainWindow::buildControls()
     m_upper = made.get<QLineEdit>(u"ВО");
     m_lower = made.get<QLineEdit>(u"НО");
 
-    m_advert = made.get<QPlainTextEdit>(u"Текст3");
-    m_advert->setReadOnly(true);
-    m_advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_advert = made.get<QTextBrowser>(u"Текст3");
+    m_advert->setOpenLinks(false);
+    m_advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                      | Qt::LinksAccessibleByMouse);
     m_advert->setFocusPolicy(Qt::StrongFocus);
-    // The first line is a link to the fit window: a click on it, or Enter in the box.
+    // The first line is a link to the fit window: a click on it, or Enter anywhere in
+    // the box.
     QTextCursor cursor(m_advert->document());
     QTextCharFormat link;
     link.setAnchor(true);
@@ -121,9 +122,8 @@ void MainWindow::buildControls()
                                      "зазоры или натяги, характер посадки и её схема. Размер вводится "
                                      "с клавиатуры, поля выбираются из списков."),
                       QTextCharFormat());
+    connect(m_advert, &QTextBrowser::anchorClicked, this, [this] { m_fits.show(); });
     m_advert->installEventFilter(this);
-    m_advert->viewport()->installEventFilter(this);
-    m_advert->viewport()->setMouseTracking(true);
 
     addTileSource(QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
 
@@ -178,15 +178,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             m_fits.show();
             return true;
-        }
-    } else if (watched == m_advert->viewport()) {
-        if (event->type() == QEvent::MouseMove) {
-            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-            m_advert->viewport()->setCursor(m_advert->anchorAt(at).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && !m_advert->anchorAt(mouse->position().toPoint()).isEmpty())
-                m_fits.show();
         }
     }
     return QWidget::eventFilter(watched, event);

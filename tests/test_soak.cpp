@@ -46,6 +46,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTextCursor>
 #include <QPointer>
 #include <QProcess>
@@ -146,6 +147,8 @@ QString textOf(const QWidget *control)
         return line->text();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->toPlainText();
+    if (auto *rich = qobject_cast<const QTextEdit *>(control))
+        return rich->toPlainText();
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
     qFatal("no text in %s", qPrintable(control->objectName()));
@@ -159,6 +162,8 @@ bool hasSelection(const QWidget *control)
         return line->hasSelectedText();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->textCursor().hasSelection();
+    if (auto *rich = qobject_cast<const QTextEdit *>(control))
+        return rich->textCursor().hasSelection();
     return false;
 }
 
@@ -996,8 +1001,8 @@ private:
         spot.target = spot.field;
         if (auto *combo = qobject_cast<QComboBox *>(spot.field))
             spot.target = combo->lineEdit();
-        else if (auto *plain = qobject_cast<QPlainTextEdit *>(spot.field))
-            spot.target = plain->viewport();
+        else if (auto *area = qobject_cast<QAbstractScrollArea *>(spot.field))
+            spot.target = area->viewport();
         spot.at = QPoint(1 + (spot.target->width() - 2) * qBound(0, a.point.x(), 999) / 1000,
                          1 + (spot.target->height() - 2) * qBound(0, a.point.y(), 999) / 1000);
         return spot;
@@ -1025,7 +1030,7 @@ private:
             return;
         QWidget *window = spot->window;
         const QPoint local = spot->local;
-        auto *advert = qobject_cast<QPlainTextEdit *>(spot->field);
+        auto *advert = qobject_cast<QTextEdit *>(spot->field);
         const bool link = advert && a.window == Main && !advert->anchorAt(spot->at).isEmpty();
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::LeftButton);
@@ -1105,8 +1110,8 @@ private:
             return std::nullopt;
         if (auto *combo = qobject_cast<QComboBox *>(focus->parentWidget()); combo && combo->lineEdit() == focus)
             focus = combo;
-        if (auto *plain = qobject_cast<QPlainTextEdit *>(focus->parentWidget()); plain && plain->viewport() == focus)
-            focus = plain;
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(focus->parentWidget()); area && area->viewport() == focus)
+            focus = area;
         for (int w = 0; w < WindowCount; ++w) {
             if (!usable(w))
                 continue;
@@ -1397,7 +1402,7 @@ private:
         activate(m_main.get());
         if (w == Fits) {
             // The link on the first line of Текст3: clicked where it shows, else Enter.
-            auto *advert = m_main->findChild<QPlainTextEdit *>(u"Текст3"_s);
+            auto *advert = m_main->findChild<QTextEdit *>(u"Текст3"_s);
             const QRect first = advert->cursorRect(QTextCursor(advert->document()));
             if (advert->viewport()->rect().contains(first.center())) {
                 QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, first.center() + QPoint(4, 0));
@@ -1871,7 +1876,7 @@ private slots:
         QStringList covered;
         for (QWidget *control : shown->findChildren<QWidget *>()) {
             const bool takesInput = qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractButton *>(control)
-                || qobject_cast<QPlainTextEdit *>(control)
+                || qobject_cast<QPlainTextEdit *>(control) || qobject_cast<QTextEdit *>(control)
                 || (qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control->parentWidget()));
             if (!takesInput || !control->isVisible())
                 continue;
