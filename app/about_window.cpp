@@ -2,6 +2,7 @@
 #include "app/about_window.h"
 
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "ui/key_filter.h"
 
 #include <QEvent>
@@ -80,6 +81,79 @@ int screenPixel(double twips)
 }
 
 using ui::colour::lightYellow;
+using enum ui::ControlKind;
+
+constexpr std::u16string_view licenceText =
+    u"ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ\n"
+    u"\n"
+    u"1. Программа «Мерилон»\n"
+    u"распространяется бесплатно.\n"
+    u"Её можно копировать и передавать\n"
+    u"другим без ограничений, если она\n"
+    u"передаётся целиком, без изменений\n"
+    u"и без взимания платы.\n"
+    u"\n"
+    u"2. Программа предоставляется\n"
+    u"«как есть». Автор не даёт никаких\n"
+    u"гарантий, явных или\n"
+    u"подразумеваемых, в том числе\n"
+    u"гарантий пригодности программы\n"
+    u"для определённой цели.\n"
+    u"\n"
+    u"3. Значения, которые показывает\n"
+    u"программа, взяты из стандартов.\n"
+    u"Перед применением в работе\n"
+    u"сверьте их с текстом\n"
+    u"действующего стандарта.\n"
+    u"\n"
+    u"4. Автор не отвечает за прямой\n"
+    u"или косвенный ущерб, возникший\n"
+    u"в результате использования\n"
+    u"программы или невозможности\n"
+    u"её использования.\n"
+    u"\n"
+    u"5. Запрещается удалять из\n"
+    u"программы сведения об авторе,\n"
+    u"продавать её или включать\n"
+    u"в платные сборники без\n"
+    u"письменного согласия автора.\n"
+    u"\n"
+    u"6. Устанавливая и используя\n"
+    u"программу, вы принимаете условия\n"
+    u"этого соглашения. Если вы с ними\n"
+    u"не согласны, удалите программу\n"
+    u"со своего компьютера.\n"
+    u"\n"
+    u"7. Программа не читает и не\n"
+    u"записывает файлов, не хранит\n"
+    u"настроек и не обращается к сети.\n"
+    u"\n"
+    u"8. Замечания и пожелания\n"
+    u"присылайте автору по адресу,\n"
+    u"указанному слева.";
+
+// ФАвтор's controls.
+constexpr ControlDescription controls[] = {
+    {.name = u"Текст1", .kind = TextArea, .rect = {3600, 360, 3615, 2055}, .text = licenceText, .keyFilter = true,
+     .accessibleName = u"Лицензионное соглашение"},
+    {.name = u"Метка1", .kind = Label, .rect = {240, 600, 3255, 975}, .text = u"Мерилон v.1.0",
+     .font = {18, true, true}, .alignment = Qt::AlignHCenter | Qt::AlignTop},
+    {.name = u"Метка5", .kind = Label, .rect = {240, 1200, 3015, 255}, .text = u"от 10.12.2005 г.",
+     .alignment = Qt::AlignHCenter | Qt::AlignTop},
+    {.name = u"Рамка1", .kind = Frame, .rect = {480, 1560, 2175, 855}, .background = lightYellow},
+    {.name = u"Метка3", .kind = Label, .rect = {240, 240, 2175, 255}, .parent = u"Рамка1",
+     .text = u"Автор: разработчик"},
+    {.name = u"Текст2", .kind = TextField, .rect = {120, 480, 1935, 285}, .parent = u"Рамка1",
+     .text = u"merilon@example.org", .background = lightYellow, .alignment = Qt::AlignCenter,
+     .accessibleName = u"Адрес автора"},
+    {.name = u"Изображение2", .kind = Picture, .rect = {2880, 1920, 480, 480}, .text = u":/images/about_exit.png",
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Выход"},
+    {.name = u"Изображение1", .kind = Picture, .rect = {2880, 1920, 480, 480},
+     .text = u":/images/about_exit_pressed.png", .alignment = Qt::AlignLeft | Qt::AlignVCenter,
+     .accessibleName = u"Выход"},
+};
+
+constexpr std::u16string_view tabOrder[] = {u"Текст1", u"Текст2"};
 
 } // namespace
 
@@ -101,91 +175,17 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::buildControls()
 {
-    auto *licence = new QPlainTextEdit(this);
-    licence->setObjectName(QStringLiteral("Текст1"));
-    licence->setGeometry(rectTwips(3600, 360, 3615, 2055));
-    licence->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    auto *licence = made.get<QPlainTextEdit>(u"Текст1");
     licence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    licence->setTabChangesFocus(true);
     licence->setAttribute(Qt::WA_NoMousePropagation);
     licence->viewport()->installEventFilter(this);
     m_licence = licence;
-    licence->setPlainText(QStringLiteral(
-        "ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ\n"
-        "\n"
-        "1. Программа «Мерилон»\n"
-        "распространяется бесплатно.\n"
-        "Её можно копировать и передавать\n"
-        "другим без ограничений, если она\n"
-        "передаётся целиком, без изменений\n"
-        "и без взимания платы.\n"
-        "\n"
-        "2. Программа предоставляется\n"
-        "«как есть». Автор не даёт никаких\n"
-        "гарантий, явных или\n"
-        "подразумеваемых, в том числе\n"
-        "гарантий пригодности программы\n"
-        "для определённой цели.\n"
-        "\n"
-        "3. Значения, которые показывает\n"
-        "программа, взяты из стандартов.\n"
-        "Перед применением в работе\n"
-        "сверьте их с текстом\n"
-        "действующего стандарта.\n"
-        "\n"
-        "4. Автор не отвечает за прямой\n"
-        "или косвенный ущерб, возникший\n"
-        "в результате использования\n"
-        "программы или невозможности\n"
-        "её использования.\n"
-        "\n"
-        "5. Запрещается удалять из\n"
-        "программы сведения об авторе,\n"
-        "продавать её или включать\n"
-        "в платные сборники без\n"
-        "письменного согласия автора.\n"
-        "\n"
-        "6. Устанавливая и используя\n"
-        "программу, вы принимаете условия\n"
-        "этого соглашения. Если вы с ними\n"
-        "не согласны, удалите программу\n"
-        "со своего компьютера.\n"
-        "\n"
-        "7. Программа не читает и не\n"
-        "записывает файлов, не хранит\n"
-        "настроек и не обращается к сети.\n"
-        "\n"
-        "8. Замечания и пожелания\n"
-        "присылайте автору по адресу,\n"
-        "указанному слева."));
-    applyKeyFilter(licence);
+    made.get<QLabel>(u"Метка3")->setWordWrap(false);
+    made[u"Текст2"]->setAttribute(Qt::WA_NoMousePropagation);
 
-    QLabel *title = addLabel(this, QStringLiteral("Метка1"), QStringLiteral("Мерилон v.1.0"),
-                             {240, 600, 3255, 975}, Qt::AlignHCenter | Qt::AlignTop);
-    title->setFont(ui::font(18, true, true));
-    QLabel *date = addLabel(this, QStringLiteral("Метка5"), QStringLiteral("от 10.12.2005 г."),
-                            {240, 1200, 3015, 255}, Qt::AlignHCenter | Qt::AlignTop);
-
-    QGroupBox *frame = addFrame(this, QStringLiteral("Рамка1"), QString(), {480, 1560, 2175, 855});
-    setBackground(frame, lightYellow);
-    QLabel *author = addLabel(frame, QStringLiteral("Метка3"), QStringLiteral("Автор: разработчик"),
-                              {240, 240, 2175, 255});
-    author->setWordWrap(false);
-    auto *address = new QLineEdit(QStringLiteral("merilon@example.org"), frame);
-    address->setObjectName(QStringLiteral("Текст2"));
-    address->setGeometry(rectTwips(120, 480, 1935, 285));
-    address->setAlignment(Qt::AlignCenter);
-    address->setAttribute(Qt::WA_NoMousePropagation);
-    setBackground(address, lightYellow);
-
-    m_exit = new QLabel(this);
-    m_exit->setObjectName(QStringLiteral("Изображение2"));
-    m_exit->setPixmap(QPixmap(QStringLiteral(":/images/about_exit.png")));
-    m_exit->setGeometry(rectTwips(2880, 1920, 480, 480));
-    m_exitPressed = new QLabel(this);
-    m_exitPressed->setObjectName(QStringLiteral("Изображение1"));
-    m_exitPressed->setPixmap(QPixmap(QStringLiteral(":/images/about_exit_pressed.png")));
-    m_exitPressed->setGeometry(rectTwips(2880, 1920, 480, 480));
+    m_exit = made.get<QLabel>(u"Изображение2");
+    m_exitPressed = made.get<QLabel>(u"Изображение1");
     m_exitPressed->hide();
     for (QLabel *picture : {m_exit, m_exitPressed}) {
         picture->setAttribute(Qt::WA_NoMousePropagation);
@@ -195,17 +195,10 @@ void AboutWindow::buildControls()
     addTileSource(QStringLiteral(":/images/about_strip.png"), {0, 0, 240, 2850});
 
     // The surfaces that drag the window, beside its background.
-    for (QWidget *surface : std::initializer_list<QWidget *>{title, author, date, frame}) {
-        surface->setMouseTracking(true);
-        surface->installEventFilter(this);
+    for (std::u16string_view surface : {u"Метка1", u"Метка3", u"Метка5", u"Рамка1"}) {
+        made[surface]->setMouseTracking(true);
+        made[surface]->installEventFilter(this);
     }
-
-    setTabOrder(licence, address);
-    setAccessibleTexts(this, {{.control = u"Текст1", .name = u"Лицензионное соглашение"},
-                              {.control = u"Текст2", .name = u"Адрес автора"},
-                              {.control = u"Изображение2", .name = u"Выход"},
-                              {.control = u"Изображение1", .name = u"Выход"}});
-    licence->setFocus();
 }
 
 void AboutWindow::mouseMoveEvent(QMouseEvent *event)

@@ -18,12 +18,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextBrowser>
 #include <QTextCursor>
 
 namespace merilon {
@@ -77,7 +76,7 @@ constexpr ControlDescription controls[] = {
      .text = u"Неуказанные допуски формы и расположения поверхностей", .background = lightGreen},
     {.name = u"Комманда4", .kind = Button, .rect = {3480, 2400, 2175, 855},
      .text = u"Указание на чертежах допусков формы и расположения", .background = lightGreen},
-    {.name = u"Текст3", .kind = TextArea, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey,
+    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey,
      .toolTip = u"Посадки, общие допуски: щёлкните строку со ссылкой или нажмите на ней Enter, чтобы открыть окно",
      .accessibleName = u"Посадки и общие допуски: Enter на строке открывает окно"},
 };
@@ -107,9 +106,10 @@ void MainWindow::buildControls()
     m_upper = made.get<QLineEdit>(u"ВО");
     m_lower = made.get<QLineEdit>(u"НО");
 
-    m_advert = made.get<QPlainTextEdit>(u"Текст3");
-    m_advert->setReadOnly(true);
-    m_advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_advert = made.get<QTextBrowser>(u"Текст3");
+    m_advert->setOpenLinks(false);
+    m_advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                      | Qt::LinksAccessibleByMouse);
     m_advert->setFocusPolicy(Qt::StrongFocus);
     // The first two lines link to the fit window and the general tolerance window: a
     // click on a link, or Enter on its line (anywhere else, the first link).
@@ -130,9 +130,8 @@ void MainWindow::buildControls()
                                      "на чертеже: размеры, углы, форма и расположение, и строка для технических "
                                      "требований."),
                       QTextCharFormat());
+    connect(m_advert, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) { openLink(url.toString()); });
     m_advert->installEventFilter(this);
-    m_advert->viewport()->installEventFilter(this);
-    m_advert->viewport()->setMouseTracking(true);
 
     addTileSource(QStringLiteral(":/images/paper.png"), {0, 2160, 1410, 1410});
 
@@ -200,16 +199,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
                 href = it.fragment().charFormat().anchorHref();
             openLink(href);
             return true;
-        }
-    } else if (watched == m_advert->viewport()) {
-        if (event->type() == QEvent::MouseMove) {
-            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-            m_advert->viewport()->setCursor(m_advert->anchorAt(at).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const QString href = m_advert->anchorAt(mouse->position().toPoint());
-            if (mouse->button() == Qt::LeftButton && !href.isEmpty())
-                openLink(href);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -30,7 +30,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
+class QTextBrowser;
 
 namespace merilon {
 
@@ -69,7 +69,7 @@ private:
     QComboBox *m_letter = nullptr; // ПД
     QLineEdit *m_upper = nullptr;  // ВО
     QLineEdit *m_lower = nullptr;  // НО
-    QPlainTextEdit *m_advert = nullptr; // Текст3
+    QTextBrowser *m_advert = nullptr; // Текст3
     WindowSlot<SymbolChart> m_symbols;
     WindowSlot<AboutWindow> m_about;
     WindowSlot<UnspecifiedWindow> m_unspecified;

@@ -2,6 +2,7 @@
 #include "fits/fit_window.h"
 
 #include "ui/controls.h"
+#include "ui/window_description.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fit_scheme.h"
@@ -23,92 +24,160 @@ using namespace ui;
 namespace {
 
 // Twips of a rectangle given in pixels of the design.
-QRect at(int left, int top, int width, int height)
+constexpr Twips at(int left, int top, int width, int height)
 {
     return {left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel};
 }
 
-// The result boxes: where each stands, what of the fit it shows, and its name and
-// unit for a screen reader.
-struct ResultPlace
+using enum ui::ControlKind;
+using namespace ui::colour;
+
+QStringList holeLetterTexts()
 {
-    std::u16string_view name;
-    int frame; // 1: the fields, 2: the fit, 0: the window
-    QRect place;
-    QString fits::FitTexts::*text;
-    std::u16string_view spoken;
-    std::u16string_view unit;
-};
-
-const ResultPlace resultBoxes[] = {
-    {u"ES", 1, at(166, 26, 64, 22), &fits::FitTexts::holeUpper, u"Верхнее отклонение отверстия ES", u"в микрометрах"},
-    {u"es", 1, at(236, 26, 64, 22), &fits::FitTexts::shaftUpper, u"Верхнее отклонение вала es", u"в микрометрах"},
-    {u"EI", 1, at(166, 54, 64, 22), &fits::FitTexts::holeLower, u"Нижнее отклонение отверстия EI", u"в микрометрах"},
-    {u"ei", 1, at(236, 54, 64, 22), &fits::FitTexts::shaftLower, u"Нижнее отклонение вала ei", u"в микрометрах"},
-    {u"Dmax", 1, at(166, 82, 64, 22), &fits::FitTexts::holeMax, u"Наибольший размер отверстия Dmax", u"в миллиметрах"},
-    {u"dmax", 1, at(236, 82, 64, 22), &fits::FitTexts::shaftMax, u"Наибольший размер вала dmax", u"в миллиметрах"},
-    {u"Dmin", 1, at(166, 110, 64, 22), &fits::FitTexts::holeMin, u"Наименьший размер отверстия Dmin", u"в миллиметрах"},
-    {u"dmin", 1, at(236, 110, 64, 22), &fits::FitTexts::shaftMin, u"Наименьший размер вала dmin", u"в миллиметрах"},
-    {u"TD", 1, at(166, 138, 64, 22), &fits::FitTexts::holeTolerance, u"Допуск отверстия TD", u"в микрометрах"},
-    {u"Td", 1, at(236, 138, 64, 22), &fits::FitTexts::shaftTolerance, u"Допуск вала Td", u"в микрометрах"},
-    {u"Smax", 2, at(150, 24, 90, 22), &fits::FitTexts::maxClearance, u"Наибольший зазор Smax", u"в микрометрах"},
-    {u"Smin", 2, at(250, 24, 90, 22), &fits::FitTexts::minClearance, u"Наименьший зазор Smin", u"в микрометрах"},
-    {u"Nmax", 2, at(150, 52, 90, 22), &fits::FitTexts::maxInterference, u"Наибольший натяг Nmax", u"в микрометрах"},
-    {u"Nmin", 2, at(250, 52, 90, 22), &fits::FitTexts::minInterference, u"Наименьший натяг Nmin", u"в микрометрах"},
-    {u"Характер", 0, at(10, 346, 310, 24), &fits::FitTexts::kind, u"Характер посадки", {}},
-    {u"Система", 0, at(330, 346, 360, 24), &fits::FitTexts::system, u"Система посадки", {}},
-    {u"Обозначение", 0, at(130, 378, 560, 24), &fits::FitTexts::notation, u"Обозначение посадки на чертеже",
-     u"с предельными отклонениями в миллиметрах"},
-    {u"Вероятность", 0, at(130, 408, 560, 24), &fits::FitTexts::probability,
-     u"Вероятность натяга и зазора переходной посадки", u"в процентах"},
-};
-
-// Captions: name, frame, place, text, colour, alignment.
-struct Caption
-{
-    std::u16string_view name;
-    int frame;
-    QRect place;
-    std::u16string_view text;
-    QColor colour;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-};
-
-const Caption captions[] = {
-    {u"Метка1", 0, at(10, 6, 310, 36), u"Посадки гладких цилиндрических и плоских соединений", colour::darkNavy,
-     Qt::AlignCenter},
-    {u"Метка2", 3, at(10, 10, 150, 18), u"Номинальный размер, мм", colour::navy},
-    {u"Метка3", 3, at(10, 43, 112, 20), u"Поле отверстия", colour::maroon},
-    {u"Метка4", 3, at(186, 43, 52, 20), u"квалитет", colour::maroon, Qt::AlignRight | Qt::AlignVCenter},
-    {u"Метка5", 3, at(10, 77, 112, 20), u"Поле вала", colour::green},
-    {u"Метка6", 3, at(186, 77, 52, 20), u"квалитет", colour::green, Qt::AlignRight | Qt::AlignVCenter},
-    {u"Метка7", 1, at(166, 6, 64, 18), u"Отверстие", colour::maroon, Qt::AlignCenter},
-    {u"Метка8", 1, at(236, 6, 64, 18), u"Вал", colour::green, Qt::AlignCenter},
-    {u"Метка9", 1, at(8, 28, 156, 18), u"Верхнее отклонение, мкм", colour::purple},
-    {u"Метка10", 1, at(8, 56, 156, 18), u"Нижнее отклонение, мкм", colour::purple},
-    {u"Метка11", 1, at(8, 84, 156, 18), u"Наибольший размер, мм", colour::purple},
-    {u"Метка12", 1, at(8, 112, 156, 18), u"Наименьший размер, мм", colour::purple},
-    {u"Метка13", 1, at(8, 140, 156, 18), u"Допуск, мкм", colour::purple},
-    {u"Метка14", 2, at(150, 4, 90, 18), u"наибольший", colour::purple, Qt::AlignCenter},
-    {u"Метка15", 2, at(250, 4, 90, 18), u"наименьший", colour::purple, Qt::AlignCenter},
-    {u"Метка16", 2, at(10, 26, 130, 18), u"Зазор, мкм", colour::purple},
-    {u"Метка17", 2, at(10, 54, 130, 18), u"Натяг, мкм", colour::purple},
-    {u"Метка18", 0, at(10, 381, 116, 18), u"Обозначение", colour::purple},
-    {u"Метка19", 0, at(10, 411, 116, 18), u"Вероятность", colour::purple},
-};
-
-QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStringList &items,
-                   const QColor &textColour)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(items);
-    list->setMaxVisibleItems(21);
-    list->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    setTextColour(list, textColour);
-    chooseByWheelOnlyWithFocus(list);
-    return list;
+    return listTexts(fits::holeLetters);
 }
+
+QStringList shaftLetterTexts()
+{
+    return listTexts(fits::shaftLetters);
+}
+
+// ФПосадки's controls. The frames: Рамка1 the size and the fields, Рамка2 the fields'
+// figures, Рамка3 the fit's. The result boxes are named and described for a screen
+// reader by what they show and their unit.
+constexpr ControlDescription controls[] = {
+    {.name = u"Рамка1", .kind = Frame, .rect = at(10, 46, 310, 112), .background = lightYellow},
+    {.name = u"Рамка2", .kind = Frame, .rect = at(10, 164, 310, 170), .background = lightYellow},
+    {.name = u"Рамка3", .kind = Frame, .rect = at(330, 250, 360, 84), .background = lightYellow},
+    {.name = u"Метка1", .kind = Label, .rect = at(10, 6, 310, 36), .text = u"Посадки гладких цилиндрических и плоских соединений", .colour = darkNavy,
+     .alignment = Qt::AlignCenter},
+    {.name = u"Метка2", .kind = Label, .rect = at(10, 10, 150, 18), .parent = u"Рамка1", .text = u"Номинальный размер, мм", .colour = navy,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка3", .kind = Label, .rect = at(10, 43, 112, 20), .parent = u"Рамка1", .text = u"Поле отверстия", .colour = maroon,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка4", .kind = Label, .rect = at(186, 43, 52, 20), .parent = u"Рамка1", .text = u"квалитет", .colour = maroon,
+     .alignment = Qt::AlignRight | Qt::AlignVCenter},
+    {.name = u"Метка5", .kind = Label, .rect = at(10, 77, 112, 20), .parent = u"Рамка1", .text = u"Поле вала", .colour = green,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка6", .kind = Label, .rect = at(186, 77, 52, 20), .parent = u"Рамка1", .text = u"квалитет", .colour = green,
+     .alignment = Qt::AlignRight | Qt::AlignVCenter},
+    {.name = u"Метка7", .kind = Label, .rect = at(166, 6, 64, 18), .parent = u"Рамка2", .text = u"Отверстие", .colour = maroon,
+     .alignment = Qt::AlignCenter},
+    {.name = u"Метка8", .kind = Label, .rect = at(236, 6, 64, 18), .parent = u"Рамка2", .text = u"Вал", .colour = green,
+     .alignment = Qt::AlignCenter},
+    {.name = u"Метка9", .kind = Label, .rect = at(8, 28, 156, 18), .parent = u"Рамка2", .text = u"Верхнее отклонение, мкм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка10", .kind = Label, .rect = at(8, 56, 156, 18), .parent = u"Рамка2", .text = u"Нижнее отклонение, мкм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка11", .kind = Label, .rect = at(8, 84, 156, 18), .parent = u"Рамка2", .text = u"Наибольший размер, мм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка12", .kind = Label, .rect = at(8, 112, 156, 18), .parent = u"Рамка2", .text = u"Наименьший размер, мм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка13", .kind = Label, .rect = at(8, 140, 156, 18), .parent = u"Рамка2", .text = u"Допуск, мкм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка14", .kind = Label, .rect = at(150, 4, 90, 18), .parent = u"Рамка3", .text = u"наибольший", .colour = purple,
+     .alignment = Qt::AlignCenter},
+    {.name = u"Метка15", .kind = Label, .rect = at(250, 4, 90, 18), .parent = u"Рамка3", .text = u"наименьший", .colour = purple,
+     .alignment = Qt::AlignCenter},
+    {.name = u"Метка16", .kind = Label, .rect = at(10, 26, 130, 18), .parent = u"Рамка3", .text = u"Зазор, мкм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка17", .kind = Label, .rect = at(10, 54, 130, 18), .parent = u"Рамка3", .text = u"Натяг, мкм", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка18", .kind = Label, .rect = at(10, 381, 116, 18), .text = u"Обозначение", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка19", .kind = Label, .rect = at(10, 411, 116, 18), .text = u"Вероятность", .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Размер", .kind = TextField, .rect = at(160, 8, 140, 22), .parent = u"Рамка1", .colour = navy,
+     .label = u"Метка2"},
+    {.name = u"ОтвБуква", .kind = ChoiceList, .rect = at(124, 42, 58, 22), .parent = u"Рамка1", .colour = maroon,
+     .items = holeLetterTexts, .label = u"Метка3"},
+    {.name = u"ОтвКвалитет", .kind = ChoiceList, .rect = at(242, 42, 58, 22), .parent = u"Рамка1",
+     .colour = maroon, .items = fits::fitGradeTexts, .label = u"Метка4", .accessibleName = u"Квалитет отверстия"},
+    {.name = u"ВалБуква", .kind = ChoiceList, .rect = at(124, 76, 58, 22), .parent = u"Рамка1", .colour = green,
+     .items = shaftLetterTexts, .label = u"Метка5"},
+    {.name = u"ВалКвалитет", .kind = ChoiceList, .rect = at(242, 76, 58, 22), .parent = u"Рамка1", .colour = green,
+     .items = fits::fitGradeTexts, .label = u"Метка6", .accessibleName = u"Квалитет вала"},
+    {.name = u"ES", .kind = ReadOnlyBox, .rect = at(166, 26, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Верхнее отклонение отверстия ES", .accessibleDescription = u"в микрометрах"},
+    {.name = u"es", .kind = ReadOnlyBox, .rect = at(236, 26, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Верхнее отклонение вала es", .accessibleDescription = u"в микрометрах"},
+    {.name = u"EI", .kind = ReadOnlyBox, .rect = at(166, 54, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Нижнее отклонение отверстия EI", .accessibleDescription = u"в микрометрах"},
+    {.name = u"ei", .kind = ReadOnlyBox, .rect = at(236, 54, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Нижнее отклонение вала ei", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Dmax", .kind = ReadOnlyBox, .rect = at(166, 82, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наибольший размер отверстия Dmax", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"dmax", .kind = ReadOnlyBox, .rect = at(236, 82, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наибольший размер вала dmax", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Dmin", .kind = ReadOnlyBox, .rect = at(166, 110, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наименьший размер отверстия Dmin", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"dmin", .kind = ReadOnlyBox, .rect = at(236, 110, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наименьший размер вала dmin", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"TD", .kind = ReadOnlyBox, .rect = at(166, 138, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Допуск отверстия TD", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Td", .kind = ReadOnlyBox, .rect = at(236, 138, 64, 22), .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Допуск вала Td", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Smax", .kind = ReadOnlyBox, .rect = at(150, 24, 90, 22), .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наибольший зазор Smax", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Smin", .kind = ReadOnlyBox, .rect = at(250, 24, 90, 22), .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наименьший зазор Smin", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Nmax", .kind = ReadOnlyBox, .rect = at(150, 52, 90, 22), .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наибольший натяг Nmax", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Nmin", .kind = ReadOnlyBox, .rect = at(250, 52, 90, 22), .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Наименьший натяг Nmin", .accessibleDescription = u"в микрометрах"},
+    {.name = u"Характер", .kind = ReadOnlyBox, .rect = at(10, 346, 310, 24), .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Характер посадки"},
+    {.name = u"Система", .kind = ReadOnlyBox, .rect = at(330, 346, 360, 24), .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Система посадки"},
+    {.name = u"Обозначение", .kind = ReadOnlyBox, .rect = at(130, 378, 560, 24), .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Обозначение посадки на чертеже",
+     .accessibleDescription = u"с предельными отклонениями в миллиметрах"},
+    {.name = u"Вероятность", .kind = ReadOnlyBox, .rect = at(130, 408, 560, 24), .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Вероятность натяга и зазора переходной посадки",
+     .accessibleDescription = u"в процентах"},
+    {.name = u"Схема", .kind = Custom, .rect = at(330, 8, 360, 236),
+     .make = [](QWidget *parent) -> QWidget * { return new FitScheme(parent); }, .accessibleName = u"Схема посадки"},
+    {.name = u"Сообщение", .kind = ResultLabel, .rect = at(10, 436, 570, 34), .colour = red,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Сообщение"},
+    {.name = u"Копировать", .kind = PlainButton, .rect = at(590, 439, 100, 28), .text = u"Копировать",
+     .background = lightGreen, .toolTip = u"Скопировать посадку одной строкой (Ctrl+C)",
+     .accessibleName = u"Копировать посадку"},
+};
+
+// What each result box shows, in the order of the boxes above.
+struct ResultText
+{
+    std::u16string_view box;
+    QString fits::FitTexts::*text;
+};
+
+const ResultText resultTexts[] = {
+    {u"ES", &fits::FitTexts::holeUpper},
+    {u"es", &fits::FitTexts::shaftUpper},
+    {u"EI", &fits::FitTexts::holeLower},
+    {u"ei", &fits::FitTexts::shaftLower},
+    {u"Dmax", &fits::FitTexts::holeMax},
+    {u"dmax", &fits::FitTexts::shaftMax},
+    {u"Dmin", &fits::FitTexts::holeMin},
+    {u"dmin", &fits::FitTexts::shaftMin},
+    {u"TD", &fits::FitTexts::holeTolerance},
+    {u"Td", &fits::FitTexts::shaftTolerance},
+    {u"Smax", &fits::FitTexts::maxClearance},
+    {u"Smin", &fits::FitTexts::minClearance},
+    {u"Nmax", &fits::FitTexts::maxInterference},
+    {u"Nmin", &fits::FitTexts::minInterference},
+    {u"Характер", &fits::FitTexts::kind},
+    {u"Система", &fits::FitTexts::system},
+    {u"Обозначение", &fits::FitTexts::notation},
+    {u"Вероятность", &fits::FitTexts::probability},
+};
+
+// The size, the fields, the result boxes row by row as they stand, the copy button.
+constexpr std::u16string_view tabOrder[] = {
+    u"Размер", u"ОтвБуква", u"ОтвКвалитет", u"ВалБуква", u"ВалКвалитет",
+    u"ES", u"es", u"EI", u"ei", u"Dmax", u"dmax", u"Dmin", u"dmin",
+    u"TD", u"Td", u"Smax", u"Smin", u"Nmax", u"Nmin", u"Характер", u"Система",
+    u"Обозначение", u"Вероятность", u"Копировать"};
 
 } // namespace
 
@@ -125,87 +194,27 @@ FitWindow::~FitWindow() = default;
 
 void FitWindow::buildControls()
 {
-    QGroupBox *inputs = addFrame(this, QStringLiteral("Рамка1"), QString(), at(10, 46, 310, 112));
-    QGroupBox *fields = addFrame(this, QStringLiteral("Рамка2"), QString(), at(10, 164, 310, 170));
-    QGroupBox *fit = addFrame(this, QStringLiteral("Рамка3"), QString(), at(330, 250, 360, 84));
-    for (QGroupBox *frame : {inputs, fields, fit})
-        setBackground(frame, colour::lightYellow);
-    QWidget *const frames[] = {this, fields, fit, inputs};
-
-    for (const Caption &c : captions) {
-        QLabel *label = addLabel(frames[c.frame], toQString(c.name), toQString(c.text), c.place, c.alignment);
-        setTextColour(label, c.colour);
-    }
-
-    m_size = new QLineEdit(inputs);
-    m_size->setObjectName(QStringLiteral("Размер"));
-    m_size->setGeometry(rectTwips(160 * twipsPerPixel, 8 * twipsPerPixel, 140 * twipsPerPixel, 22 * twipsPerPixel));
-    setTextColour(m_size, colour::navy);
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    m_size = made.get<QLineEdit>(u"Размер");
     m_size->installEventFilter(this);
-
-    const QStringList grades = fits::fitGradeTexts();
-    m_holeLetter = addList(inputs, QStringLiteral("ОтвБуква"), at(124, 42, 58, 22), listTexts(fits::holeLetters),
-                           colour::maroon);
-    m_holeGrade = addList(inputs, QStringLiteral("ОтвКвалитет"), at(242, 42, 58, 22), grades, colour::maroon);
-    m_shaftLetter = addList(inputs, QStringLiteral("ВалБуква"), at(124, 76, 58, 22),
-                            listTexts(fits::shaftLetters), colour::green);
-    m_shaftGrade = addList(inputs, QStringLiteral("ВалКвалитет"), at(242, 76, 58, 22), grades, colour::green);
-
-    for (const ResultPlace &b : resultBoxes) {
-        auto *box = new ui::ResultBox(toQString(b.name), QString(), b.place, ui::ResultBox::Keys::None,
-                                      ui::ResultBox::Frame::TextBox, frames[b.frame]);
-        box->setAlignment(Qt::AlignCenter);
+    m_holeLetter = made.get<QComboBox>(u"ОтвБуква");
+    m_holeGrade = made.get<QComboBox>(u"ОтвКвалитет");
+    m_shaftLetter = made.get<QComboBox>(u"ВалБуква");
+    m_shaftGrade = made.get<QComboBox>(u"ВалКвалитет");
+    for (const ResultText &r : resultTexts) {
+        auto *box = made.get<QLineEdit>(r.box);
         box->installEventFilter(this);
-        setTextColour(box, colour::purple);
         m_results.append(box);
     }
-
-    m_scheme = new FitScheme(this);
-    m_scheme->setObjectName(QStringLiteral("Схема"));
-    m_scheme->setGeometry(rectTwips(330 * twipsPerPixel, 8 * twipsPerPixel, 360 * twipsPerPixel, 236 * twipsPerPixel));
-
-    m_message = new ResultLabel(QStringLiteral("Сообщение"), QString(), at(10, 436, 570, 34), this);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColour(m_message, colour::red);
-
-    auto *copy = new QPushButton(QStringLiteral("Копировать"), this);
-    copy->setObjectName(QStringLiteral("Копировать"));
-    copy->setGeometry(rectTwips(590 * twipsPerPixel, 439 * twipsPerPixel, 100 * twipsPerPixel, 28 * twipsPerPixel));
-    setBackground(copy, colour::lightGreen);
-    copy->setToolTip(QStringLiteral("Скопировать посадку одной строкой (Ctrl+C)"));
-
-    setAccessibleTexts(this, {{.control = u"Размер", .label = u"Метка2"},
-                              {.control = u"ОтвБуква", .label = u"Метка3"},
-                              {u"ОтвКвалитет", u"Метка4", u"Квалитет отверстия"},
-                              {.control = u"ВалБуква", .label = u"Метка5"},
-                              {u"ВалКвалитет", u"Метка6", u"Квалитет вала"},
-                              {.control = u"Схема", .name = u"Схема посадки"},
-                              {.control = u"Сообщение", .name = u"Сообщение"},
-                              {.control = u"Копировать", .name = u"Копировать посадку"}});
-    for (const ResultPlace &b : resultBoxes) {
-        QWidget *box = findChild<QWidget *>(toQString(b.name));
-        box->setAccessibleName(toQString(b.spoken));
-        box->setAccessibleDescription(toQString(b.unit));
-    }
+    m_scheme = made.get<FitScheme>(u"Схема");
+    m_message = made.get<ui::ResultLabel>(u"Сообщение");
 
     connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });
     for (QComboBox *list : {m_holeLetter, m_holeGrade, m_shaftLetter, m_shaftGrade})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
-    connect(copy, &QPushButton::clicked, this, [this] { copyFit(); });
+    connect(made.get<QPushButton>(u"Копировать"), &QPushButton::clicked, this, [this] { copyFit(); });
     auto *copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, [this] { copyFit(); });
-
-    setTabOrder(m_size, m_holeLetter);
-    setTabOrder(m_holeLetter, m_holeGrade);
-    setTabOrder(m_holeGrade, m_shaftLetter);
-    setTabOrder(m_shaftLetter, m_shaftGrade);
-    QWidget *previous = m_shaftGrade;
-    for (QLineEdit *box : std::as_const(m_results)) { // row by row, as they stand
-        setTabOrder(previous, box);
-        previous = box;
-    }
-    setTabOrder(previous, copy);
-    m_size->setFocus();
 }
 
 void FitWindow::load()
@@ -228,7 +237,7 @@ void FitWindow::recompute()
                        m_shaftLetter->currentText(), fits::fitGradeOf(m_shaftGrade->currentIndex()));
     // Only the boxes whose text changes: each new text is laid out again.
     for (qsizetype i = 0; i < m_results.size(); ++i) {
-        const QString &text = texts.*resultBoxes[i].text;
+        const QString &text = texts.*resultTexts[i].text;
         if (m_results[i]->text() != text)
             m_results[i]->setText(text);
     }

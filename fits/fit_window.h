@@ -25,9 +25,6 @@ public:
     explicit FitWindow(QWidget *parent = nullptr);
     ~FitWindow() override;
 
-    // The whole fit in one line, as the copy puts it on the clipboard; empty without a fit.
-    QString fitLine() const { return m_line; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

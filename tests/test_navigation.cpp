@@ -14,7 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
@@ -184,7 +184,7 @@ private slots:
     {
         MainWindow main;
         showAndWait(&main);
-        auto *advert = child<QPlainTextEdit>(&main, "Текст3");
+        auto *advert = child<QTextEdit>(&main, "Текст3");
         QVERIFY(advert->toPlainText().startsWith("Посадки — открыть окно\n"));
         QVERIFY(advert->toolTip().contains("Посадки"));
         const QTextBlock third = advert->document()->firstBlock().next().next();

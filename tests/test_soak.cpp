@@ -51,6 +51,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTextCursor>
 #include <QPointer>
 #include <QProcess>
@@ -160,6 +161,8 @@ QString textOf(const QWidget *control)
         return line->text();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->toPlainText();
+    if (auto *rich = qobject_cast<const QTextEdit *>(control))
+        return rich->toPlainText();
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
     qFatal("no text in %s", qPrintable(control->objectName()));
@@ -173,6 +176,8 @@ bool hasSelection(const QWidget *control)
         return line->hasSelectedText();
     if (auto *plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->textCursor().hasSelection();
+    if (auto *rich = qobject_cast<const QTextEdit *>(control))
+        return rich->textCursor().hasSelection();
     return false;
 }
 
@@ -1052,8 +1057,8 @@ private:
         spot.target = spot.field;
         if (auto *combo = qobject_cast<QComboBox *>(spot.field))
             spot.target = combo->lineEdit();
-        else if (auto *plain = qobject_cast<QPlainTextEdit *>(spot.field))
-            spot.target = plain->viewport();
+        else if (auto *area = qobject_cast<QAbstractScrollArea *>(spot.field))
+            spot.target = area->viewport();
         spot.at = QPoint(1 + (spot.target->width() - 2) * qBound(0, a.point.x(), 999) / 1000,
                          1 + (spot.target->height() - 2) * qBound(0, a.point.y(), 999) / 1000);
         return spot;
@@ -1081,7 +1086,7 @@ private:
             return;
         QWidget *window = spot->window;
         const QPoint local = spot->local;
-        auto *advert = qobject_cast<QPlainTextEdit *>(spot->field);
+        auto *advert = qobject_cast<QTextEdit *>(spot->field);
         const std::optional<int> link =
             advert && a.window == Main ? linkedWindow(advert->anchorAt(spot->at)) : std::nullopt;
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
@@ -1164,8 +1169,8 @@ private:
             return std::nullopt;
         if (auto *combo = qobject_cast<QComboBox *>(focus->parentWidget()); combo && combo->lineEdit() == focus)
             focus = combo;
-        if (auto *plain = qobject_cast<QPlainTextEdit *>(focus->parentWidget()); plain && plain->viewport() == focus)
-            focus = plain;
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(focus->parentWidget()); area && area->viewport() == focus)
+            focus = area;
         for (int w = 0; w < WindowCount; ++w) {
             if (!usable(w))
                 continue;
@@ -1222,7 +1227,7 @@ private:
         // Enter in the main window's box opens the window of the link on the cursor's
         // line, or the fit window.
         int linked = Fits;
-        if (auto *advert = qobject_cast<QPlainTextEdit *>(field); advert && w == Main) {
+        if (auto *advert = qobject_cast<QTextEdit *>(field); advert && w == Main) {
             const QTextBlock line = advert->textCursor().block();
             for (auto it = line.begin(); !it.atEnd(); ++it)
                 linked = linkedWindow(it.fragment().charFormat().anchorHref()).value_or(linked);
@@ -1467,7 +1472,7 @@ private:
         if (w == Fits || w == General) {
             // The link on the first (second) line of Текст3: clicked where it shows, else
             // Enter on its line.
-            auto *advert = m_main->findChild<QPlainTextEdit *>(u"Текст3"_s);
+            auto *advert = m_main->findChild<QTextEdit *>(u"Текст3"_s);
             QTextBlock line = advert->document()->firstBlock();
             if (w == General)
                 line = line.next();
@@ -1963,7 +1968,7 @@ private slots:
         QStringList covered;
         for (QWidget *control : shown->findChildren<QWidget *>()) {
             const bool takesInput = qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractButton *>(control)
-                || qobject_cast<QPlainTextEdit *>(control)
+                || qobject_cast<QPlainTextEdit *>(control) || qobject_cast<QTextEdit *>(control)
                 || (qobject_cast<QLineEdit *>(control) && !qobject_cast<QComboBox *>(control->parentWidget()));
             if (!takesInput || !control->isVisible())
                 continue;

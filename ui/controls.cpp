@@ -251,34 +251,6 @@ void setComboText(QComboBox *combo, const QString &text)
     combo->setEditText(text);
 }
 
-namespace {
-template <typename T>
-T *childNamed(QWidget *window, std::u16string_view name)
-{
-    T *found = window->findChild<T *>(toQString(name));
-    if (!found)
-        qFatal("%s has no control %s", qPrintable(window->objectName()), qPrintable(toQString(name)));
-    return found;
-}
-} // namespace
-
-void setAccessibleTexts(QWidget *window, std::initializer_list<AccessibleText> texts)
-{
-    for (const AccessibleText &t : texts) {
-        auto *control = childNamed<QWidget>(window, t.control);
-        QString name = toQString(t.name);
-        if (!t.label.empty()) {
-            auto *label = childNamed<QLabel>(window, t.label);
-            label->setBuddy(control);
-            if (name.isEmpty())
-                name = label->text().trimmed();
-        }
-        control->setAccessibleName(name);
-        if (!t.description.empty())
-            control->setAccessibleDescription(toQString(t.description));
-    }
-}
-
 void WrapButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -12,8 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <initializer_list>
-#include <string_view>
 
 class QGroupBox;
 
@@ -96,18 +94,6 @@ protected:
 
 // Sets a combo box's text; the matching list item, if any, becomes the current one.
 void setComboText(QComboBox *combo, const QString &text);
-
-// Names a window's controls for screen readers, by object name: the caption label
-// beside the control labels it (and gives its name, unless one is given), and result
-// boxes carry their unit as the description.
-struct AccessibleText
-{
-    std::u16string_view control;
-    std::u16string_view label = {};
-    std::u16string_view name = {};
-    std::u16string_view description = {};
-};
-void setAccessibleTexts(QWidget *window, std::initializer_list<AccessibleText> texts);
 
 // A push button whose caption wraps onto several centred lines.
 class WrapButton : public QPushButton

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBrowser>
 
 namespace merilon::ui {
@@ -65,6 +66,16 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
             setComboText(list, text);
         return list;
     }
+    case ControlKind::ChoiceList: {
+        auto *list = new QComboBox(parent);
+        list->setObjectName(name);
+        if (d.items)
+            list->addItems(d.items());
+        list->setMaxVisibleItems(21);
+        list->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        chooseByWheelOnlyWithFocus(list);
+        return list;
+    }
     case ControlKind::ResultBox:
     case ControlKind::ReadOnlyBox:
     case ControlKind::PanelBox: {
@@ -85,6 +96,13 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
         button->setObjectName(name);
         button->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
         return button;
+    }
+    case ControlKind::PlainButton:
+    case ControlKind::Custom: {
+        QWidget *control = d.kind == ControlKind::Custom ? d.make(parent) : new QPushButton(text, parent);
+        control->setObjectName(name);
+        control->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        return control;
     }
     case ControlKind::TextField: {
         auto *field = new QLineEdit(text, parent);

@@ -20,11 +20,14 @@ enum class ControlKind {
     Picture,     // a picture, the text naming its resource
     Frame,       // a group box, with its caption as the text
     List,        // a combo box: choices from its list only
+    ChoiceList,  // a combo box without an edit field, 21 items seen at once
     ResultBox,   // a result in a text box; Backspace and Delete may shorten it
     ReadOnlyBox, // a result in a text box that nothing changes
     PanelBox,    // a result in a sunken single-line panel that nothing changes
     ResultLabel, // a result in several word-wrapped lines
     Button,      // a push button whose caption wraps onto centred lines
+    PlainButton, // a push button with a one-line caption
+    Custom,      // a window's own control, made by `make`
     TextField,   // a plain one-line text box
     TextArea,    // a plain text box with a scroll bar always shown; Tab leaves it
     TextBrowser, // a read-only rich text box with links, scroll bar always shown; Tab leaves it
@@ -63,6 +66,8 @@ struct ControlDescription
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     // A list's items.
     QStringList (*items)() = nullptr;
+    // A Custom control's maker.
+    QWidget *(*make)(QWidget *parent) = nullptr;
     // Whether the key filter keeps typing out of the control (result boxes have it
     // always).
     bool keyFilter = false;

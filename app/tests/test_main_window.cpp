@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -111,7 +111,7 @@ private slots:
         for (const auto &[name, text] : buttons)
             QCOMPARE(child<QPushButton>(m_window.get(), name)->text(), QString(text));
         QCOMPARE(child<QPushButton>(m_window.get(), "Комманда5")->toolTip(), QString("О программе"));
-        QVERIFY(!child<QPlainTextEdit>(m_window.get(), "Текст3")->toPlainText().isEmpty());
+        QVERIFY(!child<QTextEdit>(m_window.get(), "Текст3")->toPlainText().isEmpty());
         const QLabel *tile = child<QLabel>(m_window.get(), "Picture1");
         QVERIFY(!tile->isVisible());
         QCOMPARE(tile->pixmap().size(), QSize(94, 94));
