@@ -6,9 +6,9 @@
 // - the program's start to its first painted main window, in a fresh process;
 // - the peak memory of a process with every window open.
 // The bare twin of a window is built from a description of the real one: the same
-// tree of widgets of the same kinds (label, picture, list, text box, frame, button),
-// with the same geometry, texts and list items, but none of the program's own
-// behaviour: no bundled font, colours, key filters, tiles or procedures.
+// tree of widgets of the same kinds (label, picture, list, text box, text browser,
+// frame, button), with the same geometry, texts and list items, but none of the
+// program's own behaviour: no bundled font, colours, key filters, tiles or procedures.
 #include "angles/angle_table.h"
 #include "angles/angle_window.h"
 #include "app/about_window.h"
@@ -41,6 +41,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <QTextBrowser>
 
 #include <benchmark/benchmark.h>
 
@@ -76,7 +77,7 @@ double median(std::vector<double> values)
 // ---------------------------------------------------------------------------------
 // The bare twin of a window.
 
-enum class Kind : qint32 { Plain, Label, Picture, List, TextBox, TextArea, Frame, Button };
+enum class Kind : qint32 { Plain, Label, Picture, List, TextBox, TextArea, Frame, Button, TextBrowser };
 
 struct Control
 {
@@ -138,6 +139,9 @@ QList<Control> describeChildren(const QWidget *parent)
         } else if (const auto *area = qobject_cast<const QPlainTextEdit *>(w)) {
             control.kind = Kind::TextArea;
             control.text = area->toPlainText();
+        } else if (const auto *browser = qobject_cast<const QTextBrowser *>(w)) {
+            control.kind = Kind::TextBrowser;
+            control.text = browser->toPlainText();
         } else if (const auto *box = qobject_cast<const QLineEdit *>(w)) {
             control.kind = Kind::TextBox;
             control.text = box->text();
@@ -204,6 +208,12 @@ void buildControls(QWidget *parent, const QList<Control> &controls)
         case Kind::TextArea:
             w = new QPlainTextEdit(control.text, parent);
             break;
+        case Kind::TextBrowser: {
+            auto *browser = new QTextBrowser(parent);
+            browser->setPlainText(control.text);
+            w = browser;
+            break;
+        }
         case Kind::Frame:
             w = new QGroupBox(control.text, parent);
             buildControls(w, control.children);
