@@ -130,6 +130,7 @@ void MainWindow::buildControls()
                                      "на чертеже: размеры, углы, форма и расположение, и строка для технических "
                                      "требований."),
                       QTextCharFormat());
+    m_advert->moveCursor(QTextCursor::Start); // the box opens on its first line
     connect(m_advert, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) { openLink(url.toString()); });
     m_advert->installEventFilter(this);
 

@@ -3,13 +3,12 @@
 
 #include "core/number_text.h"
 #include "ui/controls.h"
+#include "ui/window_description.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,86 +22,127 @@ using namespace ui;
 
 namespace {
 
-enum Frame { Window, Sizes, Form, Grade }; // Рамка1 … Рамка3 after the window
+using enum ui::ControlKind;
+using namespace ui::colour;
 
-// The result boxes: where each stands (twips), what it shows, and its name and unit
-// for a screen reader.
-struct ResultPlace
+// ФОбщиеДопуски's controls, in twips. The frames: Рамка1 the sizes and angles of GOST
+// 30893.1, Рамка2 form and position of GOST 30893.2, Рамка3 the grade form. The result
+// boxes are named and described for a screen reader by what they show and their unit.
+constexpr ControlDescription controls[] = {
+    {.name = u"Рамка1", .kind = Frame, .rect = {150, 1080, 5775, 2640}, .text = u"ГОСТ 30893.1: размеры и углы",
+     .background = lightYellow},
+    {.name = u"Рамка2", .kind = Frame, .rect = {6075, 1080, 5775, 2640},
+     .text = u"ГОСТ 30893.2: форма и расположение", .background = lightYellow},
+    {.name = u"Рамка3", .kind = Frame, .rect = {150, 3810, 11700, 930},
+     .text = u"Отклонения по квалитету: отверстия +IT, валы −IT, прочие ±IT/2", .background = lightYellow},
+    {.name = u"Метка1", .kind = Label, .rect = {150, 120, 11700, 330},
+     .text = u"Общие допуски размеров, углов, формы и расположения", .colour = darkNavy, .alignment = Qt::AlignCenter},
+    {.name = u"Метка2", .kind = Label, .rect = {150, 600, 2550, 330}, .text = u"Номинальный размер, мм",
+     .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка3", .kind = Label, .rect = {150, 390, 2550, 330}, .parent = u"Рамка1", .text = u"Класс точности",
+     .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка4", .kind = Label, .rect = {150, 840, 2550, 330}, .parent = u"Рамка1",
+     .text = u"Линейный размер, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка5", .kind = Label, .rect = {150, 1260, 2550, 330}, .parent = u"Рамка1",
+     .text = u"Радиус, фаска, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка6", .kind = Label, .rect = {150, 1680, 2550, 330}, .parent = u"Рамка1", .text = u"Угол",
+     .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка7", .kind = Label, .rect = {150, 390, 3750, 330}, .parent = u"Рамка2", .text = u"Класс точности",
+     .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка8", .kind = Label, .rect = {150, 840, 3750, 330}, .parent = u"Рамка2",
+     .text = u"Прямолинейность, плоскостность, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка9", .kind = Label, .rect = {150, 1260, 3750, 330}, .parent = u"Рамка2",
+     .text = u"Перпендикулярность, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка10", .kind = Label, .rect = {150, 1680, 3750, 330}, .parent = u"Рамка2",
+     .text = u"Симметричность, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка11", .kind = Label, .rect = {150, 2100, 3750, 330}, .parent = u"Рамка2",
+     .text = u"Радиальное и торцовое биение, мм", .colour = purple, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка12", .kind = Label, .rect = {150, 390, 1050, 330}, .parent = u"Рамка3", .text = u"Квалитет",
+     .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Метка13", .kind = Label, .rect = {2400, 390, 1500, 330}, .parent = u"Рамка3", .text = u"Отверстия, мм",
+     .colour = purple, .alignment = Qt::AlignRight | Qt::AlignVCenter},
+    {.name = u"Метка14", .kind = Label, .rect = {5625, 390, 1125, 330}, .parent = u"Рамка3", .text = u"Валы, мм",
+     .colour = purple, .alignment = Qt::AlignRight | Qt::AlignVCenter},
+    {.name = u"Метка15", .kind = Label, .rect = {8475, 390, 1275, 330}, .parent = u"Рамка3", .text = u"Прочие, мм",
+     .colour = purple, .alignment = Qt::AlignRight | Qt::AlignVCenter},
+    {.name = u"Метка16", .kind = Label, .rect = {150, 4980, 2400, 330}, .text = u"Требование на чертеже",
+     .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
+    {.name = u"Размер", .kind = TextField, .rect = {2700, 600, 1800, 330}, .colour = navy, .label = u"Метка2"},
+    {.name = u"Класс", .kind = ChoiceList, .rect = {2850, 390, 2625, 330}, .parent = u"Рамка1", .colour = navy,
+     .items = general::sizeClassTexts, .label = u"Метка3", .accessibleName = u"Класс точности ГОСТ 30893.1"},
+    {.name = u"КлассФР", .kind = ChoiceList, .rect = {4050, 390, 1575, 330}, .parent = u"Рамка2", .colour = navy,
+     .items = general::formClassTexts, .label = u"Метка7", .accessibleName = u"Класс точности ГОСТ 30893.2"},
+    {.name = u"Квалитет", .kind = ChoiceList, .rect = {1275, 390, 900, 330}, .parent = u"Рамка3", .colour = navy,
+     .items = general::gradeTexts, .label = u"Метка12"},
+    {.name = u"Линейный", .kind = ReadOnlyBox, .rect = {2850, 840, 2625, 330}, .parent = u"Рамка1",
+     .colour = purple, .alignment = Qt::AlignCenter,
+     .accessibleName = u"Предельные отклонения линейного размера", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Скругление", .kind = ReadOnlyBox, .rect = {2850, 1260, 2625, 330}, .parent = u"Рамка1",
+     .colour = purple, .alignment = Qt::AlignCenter,
+     .accessibleName = u"Предельные отклонения радиуса и высоты фаски", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Угол", .kind = ReadOnlyBox, .rect = {2850, 1680, 2625, 330}, .parent = u"Рамка1", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Предельные отклонения угла по меньшей стороне",
+     .accessibleDescription = u"в градусах и минутах"},
+    {.name = u"Прямолинейность", .kind = ReadOnlyBox, .rect = {4050, 840, 1575, 330}, .parent = u"Рамка2",
+     .colour = purple, .alignment = Qt::AlignCenter,
+     .accessibleName = u"Допуск прямолинейности и плоскостности", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Перпендикулярность", .kind = ReadOnlyBox, .rect = {4050, 1260, 1575, 330}, .parent = u"Рамка2",
+     .colour = purple, .alignment = Qt::AlignCenter,
+     .accessibleName = u"Допуск перпендикулярности по меньшей стороне", .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Симметричность", .kind = ReadOnlyBox, .rect = {4050, 1680, 1575, 330}, .parent = u"Рамка2",
+     .colour = purple, .alignment = Qt::AlignCenter, .accessibleName = u"Допуск симметричности",
+     .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Биение", .kind = ReadOnlyBox, .rect = {4050, 2100, 1575, 330}, .parent = u"Рамка2", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Допуск радиального и торцового биения",
+     .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Отверстия", .kind = ReadOnlyBox, .rect = {3975, 390, 1500, 330}, .parent = u"Рамка3",
+     .colour = purple, .alignment = Qt::AlignCenter, .accessibleName = u"Отклонения отверстий, плюс IT",
+     .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Валы", .kind = ReadOnlyBox, .rect = {6825, 390, 1500, 330}, .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Отклонения валов, минус IT",
+     .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Прочие", .kind = ReadOnlyBox, .rect = {9825, 390, 1650, 330}, .parent = u"Рамка3", .colour = purple,
+     .alignment = Qt::AlignCenter, .accessibleName = u"Отклонения прочих размеров, плюс-минус половина IT",
+     .accessibleDescription = u"в миллиметрах"},
+    {.name = u"Требование", .kind = ReadOnlyBox, .rect = {2625, 4950, 7425, 360}, .colour = purple,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter,
+     .toolTip = u"Выбор класса записывает требование классами точности, выбор квалитета — квалитетом",
+     .accessibleName = u"Требование на чертеже"},
+    {.name = u"Сообщение", .kind = ResultLabel, .rect = {4650, 510, 7200, 510}, .colour = red,
+     .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Сообщение"},
+    {.name = u"Копировать", .kind = PlainButton, .rect = {10200, 4920, 1650, 420}, .text = u"Копировать",
+     .background = lightGreen, .toolTip = u"Скопировать требование на чертеже (Ctrl+C)",
+     .accessibleName = u"Копировать требование"},
+    {.name = u"Примечания", .kind = TextArea, .rect = {150, 5460, 11700, 2880}, .colour = maroon,
+     .accessibleName = u"Примечания к таблицам"},
+};
+
+// What each result box shows, in the order of the boxes above.
+struct ResultText
 {
-    std::u16string_view name;
-    Frame frame;
-    QRect place;
+    std::u16string_view box;
     QString general::GeneralTexts::*text;
-    std::u16string_view spoken;
-    std::u16string_view unit;
 };
 
-const ResultPlace resultBoxes[] = {
-    {u"Линейный", Sizes, {2850, 840, 2625, 330}, &general::GeneralTexts::linear,
-     u"Предельные отклонения линейного размера", u"в миллиметрах"},
-    {u"Скругление", Sizes, {2850, 1260, 2625, 330}, &general::GeneralTexts::edge,
-     u"Предельные отклонения радиуса и высоты фаски", u"в миллиметрах"},
-    {u"Угол", Sizes, {2850, 1680, 2625, 330}, &general::GeneralTexts::angle,
-     u"Предельные отклонения угла по меньшей стороне", u"в градусах и минутах"},
-    {u"Прямолинейность", Form, {4050, 840, 1575, 330}, &general::GeneralTexts::straightness,
-     u"Допуск прямолинейности и плоскостности", u"в миллиметрах"},
-    {u"Перпендикулярность", Form, {4050, 1260, 1575, 330}, &general::GeneralTexts::perpendicularity,
-     u"Допуск перпендикулярности по меньшей стороне", u"в миллиметрах"},
-    {u"Симметричность", Form, {4050, 1680, 1575, 330}, &general::GeneralTexts::symmetry,
-     u"Допуск симметричности", u"в миллиметрах"},
-    {u"Биение", Form, {4050, 2100, 1575, 330}, &general::GeneralTexts::runOut,
-     u"Допуск радиального и торцового биения", u"в миллиметрах"},
-    {u"Отверстия", Grade, {3975, 390, 1500, 330}, &general::GeneralTexts::hole,
-     u"Отклонения отверстий, плюс IT", u"в миллиметрах"},
-    {u"Валы", Grade, {6825, 390, 1500, 330}, &general::GeneralTexts::shaft,
-     u"Отклонения валов, минус IT", u"в миллиметрах"},
-    {u"Прочие", Grade, {9825, 390, 1650, 330}, &general::GeneralTexts::other,
-     u"Отклонения прочих размеров, плюс-минус половина IT", u"в миллиметрах"},
-    {u"Требование", Window, {2625, 4950, 7425, 360}, &general::GeneralTexts::requirement,
-     u"Требование на чертеже", {}},
+const ResultText resultTexts[] = {
+    {u"Линейный", &general::GeneralTexts::linear},
+    {u"Скругление", &general::GeneralTexts::edge},
+    {u"Угол", &general::GeneralTexts::angle},
+    {u"Прямолинейность", &general::GeneralTexts::straightness},
+    {u"Перпендикулярность", &general::GeneralTexts::perpendicularity},
+    {u"Симметричность", &general::GeneralTexts::symmetry},
+    {u"Биение", &general::GeneralTexts::runOut},
+    {u"Отверстия", &general::GeneralTexts::hole},
+    {u"Валы", &general::GeneralTexts::shaft},
+    {u"Прочие", &general::GeneralTexts::other},
+    {u"Требование", &general::GeneralTexts::requirement},
 };
 
-struct Caption
-{
-    std::u16string_view name;
-    Frame frame;
-    QRect place;
-    std::u16string_view text;
-    QColor colour;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-};
-
-const Caption captions[] = {
-    {u"Метка1", Window, {150, 120, 11700, 330}, u"Общие допуски размеров, углов, формы и расположения",
-     colour::darkNavy, Qt::AlignCenter},
-    {u"Метка2", Window, {150, 600, 2550, 330}, u"Номинальный размер, мм", colour::navy},
-    {u"Метка3", Sizes, {150, 390, 2550, 330}, u"Класс точности", colour::navy},
-    {u"Метка4", Sizes, {150, 840, 2550, 330}, u"Линейный размер, мм", colour::purple},
-    {u"Метка5", Sizes, {150, 1260, 2550, 330}, u"Радиус, фаска, мм", colour::purple},
-    {u"Метка6", Sizes, {150, 1680, 2550, 330}, u"Угол", colour::purple},
-    {u"Метка7", Form, {150, 390, 3750, 330}, u"Класс точности", colour::navy},
-    {u"Метка8", Form, {150, 840, 3750, 330}, u"Прямолинейность, плоскостность, мм", colour::purple},
-    {u"Метка9", Form, {150, 1260, 3750, 330}, u"Перпендикулярность, мм", colour::purple},
-    {u"Метка10", Form, {150, 1680, 3750, 330}, u"Симметричность, мм", colour::purple},
-    {u"Метка11", Form, {150, 2100, 3750, 330}, u"Радиальное и торцовое биение, мм", colour::purple},
-    {u"Метка12", Grade, {150, 390, 1050, 330}, u"Квалитет", colour::navy},
-    {u"Метка13", Grade, {2400, 390, 1500, 330}, u"Отверстия, мм", colour::purple, Qt::AlignRight | Qt::AlignVCenter},
-    {u"Метка14", Grade, {5625, 390, 1125, 330}, u"Валы, мм", colour::purple, Qt::AlignRight | Qt::AlignVCenter},
-    {u"Метка15", Grade, {8475, 390, 1275, 330}, u"Прочие, мм", colour::purple, Qt::AlignRight | Qt::AlignVCenter},
-    {u"Метка16", Window, {150, 4980, 2400, 330}, u"Требование на чертеже", colour::navy},
-};
-
-QComboBox *addList(QWidget *parent, const QString &name, QRect twips, const QStringList &items)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(items);
-    list->setMaxVisibleItems(items.size());
-    list->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-    setTextColour(list, colour::navy);
-    chooseByWheelOnlyWithFocus(list);
-    return list;
-}
+// Down the first frame, down the second, along the grade row, then the line.
+constexpr std::u16string_view tabOrder[] = {
+    u"Размер", u"Класс", u"Линейный", u"Скругление", u"Угол", u"КлассФР", u"Прямолинейность",
+    u"Перпендикулярность", u"Симметричность", u"Биение", u"Квалитет", u"Отверстия", u"Валы",
+    u"Прочие", u"Требование", u"Копировать", u"Примечания"};
 
 } // namespace
 
@@ -118,70 +158,22 @@ GeneralWindow::~GeneralWindow() = default;
 
 void GeneralWindow::buildControls()
 {
-    QGroupBox *sizes = addFrame(this, u"Рамка1"_s, u"ГОСТ 30893.1: размеры и углы"_s,
-                                {150, 1080, 5775, 2640});
-    QGroupBox *form = addFrame(this, u"Рамка2"_s, u"ГОСТ 30893.2: форма и расположение"_s,
-                               {6075, 1080, 5775, 2640});
-    QGroupBox *grade = addFrame(this, u"Рамка3"_s,
-                                u"Отклонения по квалитету: отверстия +IT, валы −IT, прочие ±IT/2"_s,
-                                {150, 3810, 11700, 930});
-    for (QGroupBox *frame : {sizes, form, grade})
-        setBackground(frame, colour::lightYellow);
-    QWidget *const frames[] = {this, sizes, form, grade};
-
-    for (const Caption &c : captions) {
-        QLabel *label = addLabel(frames[c.frame], toQString(c.name), toQString(c.text), c.place, c.alignment);
-        setTextColour(label, c.colour);
-    }
-
-    m_size = new QLineEdit(this);
-    m_size->setObjectName(u"Размер"_s);
-    m_size->setGeometry(rectTwips(2700, 600, 1800, 330));
-    setTextColour(m_size, colour::navy);
+    const Controls made = ui::buildControls(this, controls, tabOrder);
+    m_size = made.get<QLineEdit>(u"Размер");
     m_size->installEventFilter(this);
-
-    m_sizeClass = addList(sizes, u"Класс"_s, {2850, 390, 2625, 330}, general::sizeClassTexts());
-    m_formClass = addList(form, u"КлассФР"_s, {4050, 390, 1575, 330}, general::formClassTexts());
-    m_grade = addList(grade, u"Квалитет"_s, {1275, 390, 900, 330}, general::gradeTexts());
-
-    for (const ResultPlace &b : resultBoxes) {
-        auto *box = new ResultBox(toQString(b.name), QString(), b.place, ResultBox::Keys::None,
-                                  ResultBox::Frame::TextBox, frames[b.frame]);
-        box->setAlignment(b.frame == Window ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    m_sizeClass = made.get<QComboBox>(u"Класс");
+    m_formClass = made.get<QComboBox>(u"КлассФР");
+    m_grade = made.get<QComboBox>(u"Квалитет");
+    for (const ResultText &r : resultTexts) {
+        auto *box = made.get<QLineEdit>(r.box);
         box->installEventFilter(this);
-        setTextColour(box, colour::purple);
-        box->setAccessibleName(toQString(b.spoken));
-        box->setAccessibleDescription(toQString(b.unit));
         m_results.append(box);
     }
-    m_results.back()->setToolTip(u"Выбор класса записывает требование классами точности, выбор квалитета — квалитетом"_s);
-
-    m_message = new ResultLabel(u"Сообщение"_s, QString(), {4650, 510, 7200, 510}, this);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColour(m_message, colour::red);
-
-    auto *copy = new QPushButton(u"Копировать"_s, this);
-    copy->setObjectName(u"Копировать"_s);
-    copy->setGeometry(rectTwips(10200, 4920, 1650, 420));
-    setBackground(copy, colour::lightGreen);
-    copy->setToolTip(u"Скопировать требование на чертеже (Ctrl+C)"_s);
-
-    auto *notes = new QPlainTextEdit(this);
-    notes->setObjectName(u"Примечания"_s);
-    notes->setGeometry(rectTwips(150, 5460, 11700, 2880));
+    m_message = made.get<ui::ResultLabel>(u"Сообщение");
+    auto *notes = made.get<QPlainTextEdit>(u"Примечания");
     notes->setReadOnly(true);
-    notes->setTabChangesFocus(true);
     notes->setPlainText(general::notesText());
-    setTextColour(notes, colour::maroon);
-
     lowerCaptions(this);
-    setAccessibleTexts(this, {{.control = u"Размер", .label = u"Метка2"},
-                              {u"Класс", u"Метка3", u"Класс точности ГОСТ 30893.1"},
-                              {u"КлассФР", u"Метка7", u"Класс точности ГОСТ 30893.2"},
-                              {.control = u"Квалитет", .label = u"Метка12"},
-                              {.control = u"Сообщение", .name = u"Сообщение"},
-                              {.control = u"Копировать", .name = u"Копировать требование"},
-                              {.control = u"Примечания", .name = u"Примечания к таблицам"}});
 
     connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });
     // A choice in a list shows its values; a choice of a class writes the line by
@@ -198,17 +190,9 @@ void GeneralWindow::buildControls()
             }
         });
     }
-    connect(copy, &QPushButton::clicked, this, [this] { copyRequirement(); });
+    connect(made.get<QPushButton>(u"Копировать"), &QPushButton::clicked, this, [this] { copyRequirement(); });
     auto *copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, [this] { copyRequirement(); });
-
-    // Down the first frame, down the second, along the grade row, then the line.
-    QWidget *const order[] = {m_size, m_sizeClass, m_results[0], m_results[1], m_results[2], m_formClass,
-                              m_results[3], m_results[4], m_results[5], m_results[6], m_grade, m_results[7],
-                              m_results[8], m_results[9], m_results[10], copy, notes};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    m_size->setFocus();
 }
 
 void GeneralWindow::load()
@@ -230,7 +214,7 @@ void GeneralWindow::recompute()
                               general::firstGrade + m_grade->currentIndex(), m_designation);
     // Only the boxes whose text changes: each new text is laid out again, and heard.
     for (qsizetype i = 0; i < m_results.size(); ++i) {
-        const QString &text = texts.*resultBoxes[i].text;
+        const QString &text = texts.*resultTexts[i].text;
         if (m_results[i]->text() != text)
             m_results[i]->setText(text);
     }

@@ -211,7 +211,7 @@ private slots:
     {
         MainWindow main;
         showAndWait(&main);
-        auto *advert = child<QPlainTextEdit>(&main, "Текст3");
+        auto *advert = child<QTextEdit>(&main, "Текст3");
         const QTextBlock second = advert->document()->firstBlock().next();
         QCOMPARE(second.text(), u"Общие допуски — открыть окно"_s);
         const QPoint on(20, advert->cursorRect(QTextCursor(second)).center().y());

@@ -9,7 +9,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QPushButton>
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
                 qFatal("the main window has no button %s", qPrintable(QString::fromUtf16(name)));
             button->click();
         }
-        auto *links = mainWindow.findChild<QPlainTextEdit *>(QStringLiteral("Текст3"));
+        auto *links = mainWindow.findChild<QTextEdit *>(QStringLiteral("Текст3"));
         for (int line : {0, 1}) {
             QTextCursor cursor = links->textCursor();
             cursor.setPosition(links->document()->findBlockByNumber(line).position());
