@@ -102,6 +102,8 @@ QString requirementLine(int sizeClass, int formClass, int grade, Designation des
 
 GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int grade, Designation designation)
 {
+    Q_ASSERT(sizeClass >= 0 && std::size_t(sizeClass) < sizeClassLetters.size());
+    Q_ASSERT(formClass >= 0 && std::size_t(formClass) < formClasses.size());
     GeneralTexts t;
     t.requirement = requirementLine(sizeClass, formClass, grade, designation);
     const std::optional<TypedDecimal> typed = readTypedDecimal(size);

@@ -113,7 +113,9 @@ private slots:
         QFETCH(int, cls);
         QFETCH(QString, size);
         QFETCH(QString, expected);
-        const GeneralTexts t = generalTexts(size, cls, cls, 14, Designation::Classes);
+        // `cls` is a class of the table the box shows; the other table keeps m or K.
+        const bool form = QStringList{"Прямолинейность", "Перпендикулярность", "Симметричность", "Биение"}.contains(box);
+        const GeneralTexts t = generalTexts(size, form ? m : cls, form ? cls : K, 14, Designation::Classes);
         QCOMPARE(shown(t, box), expected);
     }
 
