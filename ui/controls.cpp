@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOption>
 #include <QStyleOptionButton>
 #include <cmath>
@@ -48,6 +49,16 @@ void setupCaptionedWindow(QWidget *window, const QString &name, const QString &c
     window->setWindowIcon(windowIcon());
     window->setFont(windowFont());
     window->setFixedSize(px(widthTwips), px(heightTwips));
+}
+
+QPixmap resourcePicture(const QString &path)
+{
+    QPixmap picture;
+    if (!QPixmapCache::find(path, &picture)) {
+        picture.load(path);
+        QPixmapCache::insert(path, picture);
+    }
+    return picture;
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,

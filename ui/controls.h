@@ -33,6 +33,11 @@ void setUpControls();
 void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
                           int widthTwips, int heightTwips);
 
+// A picture of the program's resources, read once per process: the resources never
+// change, so the path is key enough (QPixmap's own cache asks the file's dates
+// every time, which costs a window of fifteen pictures a third of its showing).
+QPixmap resourcePicture(const QString &path);
+
 // A transparent label at a twips rectangle.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);

@@ -13,7 +13,7 @@ void TiledWindow::addTileSource(const QString &resource, QRect twips)
 {
     m_tileSource = new QLabel(this);
     m_tileSource->setObjectName(QStringLiteral("Picture1"));
-    m_tileSource->setPixmap(QPixmap(resource));
+    m_tileSource->setPixmap(resourcePicture(resource));
     m_tileSource->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
     m_tileSource->hide();
 }

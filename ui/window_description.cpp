@@ -53,7 +53,7 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setObjectName(name);
-        picture->setPixmap(QPixmap(text));
+        picture->setPixmap(resourcePicture(text));
         picture->setAlignment(d.alignment);
         picture->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
         return picture;
