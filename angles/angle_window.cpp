@@ -40,9 +40,15 @@ constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Т
 
 } // namespace
 
+const WindowDescription &AngleWindow::description()
+{
+    static constexpr WindowDescription window = {u"Форма3", u"Допуски углов", 2715, 2520, controls, tabOrder};
+    return window;
+}
+
 AngleWindow::AngleWindow(QWidget *parent) : TiledWindow(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("Форма3"), QStringLiteral("Допуски углов"), 2715, 2520);
+    setupCaptionedWindow(this, description());
     buildControls();
     load();
 }
@@ -51,7 +57,7 @@ AngleWindow::~AngleWindow() = default;
 
 void AngleWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_interval = made.get<QComboBox>(u"Комбо1");
     m_degree = made.get<QComboBox>(u"Комбо2");
     m_result = made.get<QLineEdit>(u"Текст1");

@@ -12,6 +12,10 @@ class QLineEdit;
 
 namespace merilon {
 
+namespace ui {
+struct WindowDescription;
+}
+
 class AngleWindow final : public ui::TiledWindow
 {
     Q_OBJECT
@@ -19,6 +23,9 @@ class AngleWindow final : public ui::TiledWindow
 public:
     explicit AngleWindow(QWidget *parent = nullptr);
     ~AngleWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 private:
     void buildControls();

@@ -3,6 +3,7 @@
 
 #include "ui/controls.h"
 #include "ui/window_description.h"
+#include "core/number_text.h"
 #include "ui/key_filter.h"
 
 #include <QEvent>
@@ -157,16 +158,23 @@ constexpr std::u16string_view tabOrder[] = {u"Текст1", u"Текст2"};
 
 } // namespace
 
+// No caption: the window has no caption bar.
+const WindowDescription &AboutWindow::description()
+{
+    static constexpr WindowDescription window = {u"ФАвтор", {}, 7380, 2820, controls, tabOrder};
+    return window;
+}
+
 AboutWindow::AboutWindow(QWidget *parent) : TiledWindow(parent)
 {
-    setObjectName(QStringLiteral("ФАвтор"));
+    setObjectName(toQString(description().name));
     // No border, no caption, not in the taskbar.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // Still one of the program's windows: the program ends only when the last of
     // them closes, this one included.
     setAttribute(Qt::WA_QuitOnClose, true);
     setFont(ui::font(8, false));
-    setFixedSize(px(7380), px(2820));
+    setFixedSize(px(description().width), px(description().height));
     setMouseTracking(true);
     buildControls();
 }
@@ -175,7 +183,7 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     auto *licence = made.get<QPlainTextEdit>(u"Текст1");
     licence->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     licence->setAttribute(Qt::WA_NoMousePropagation);

@@ -13,6 +13,10 @@ class QPlainTextEdit;
 
 namespace merilon {
 
+namespace ui {
+struct WindowDescription;
+}
+
 class AboutWindow final : public ui::TiledWindow
 {
     Q_OBJECT
@@ -20,6 +24,9 @@ class AboutWindow final : public ui::TiledWindow
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
     ~AboutWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 protected:
     // The pointer over the window's background.

@@ -76,7 +76,14 @@ constexpr ControlDescription controls[] = {
      .text = u"Неуказанные допуски формы и расположения поверхностей", .background = lightGreen},
     {.name = u"Комманда4", .kind = Button, .rect = {3480, 2400, 2175, 855},
      .text = u"Указание на чертежах допусков формы и расположения", .background = lightGreen},
-    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey,
+    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455},
+     .text = u"Посадки — открыть окно\n\r"
+             u"Общие допуски — открыть окно\n\r"
+             u"Отверстие и вал вместе: отклонения и предельные размеры обоих полей, зазоры или натяги, характер "
+             u"посадки и её схема. Размер вводится с клавиатуры, поля выбираются из списков.\n\r"
+             u"Общие допуски по ГОСТ 30893.1 и ГОСТ 30893.2 для размеров без допуска на чертеже: размеры, углы, "
+             u"форма и расположение, и строка для технических требований.",
+     .colour = maroon, .background = grey,
      .toolTip = u"Посадки, общие допуски: щёлкните строку со ссылкой или нажмите на ней Enter, чтобы открыть окно",
      .accessibleName = u"Посадки и общие допуски: Enter на строке открывает окно"},
 };
@@ -87,9 +94,15 @@ constexpr std::u16string_view tabOrder[] = {u"Комбо1",    u"ПД",        u
 
 } // namespace
 
+const WindowDescription &MainWindow::description()
+{
+    static constexpr WindowDescription window = {u"Форма1", u"Мерилон", 5865, 4950, controls, tabOrder};
+    return window;
+}
+
 MainWindow::MainWindow(QWidget *parent) : TiledWindow(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("Форма1"), QStringLiteral("Мерилон"), 5865, 4950);
+    setupCaptionedWindow(this, description());
     setBackground(this, grey);
     buildControls();
     load();
@@ -99,7 +112,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_size = made.get<QComboBox>(u"НР");
     m_grade = made.get<QComboBox>(u"Комбо1");
     m_letter = made.get<QComboBox>(u"ПД");
@@ -113,23 +126,18 @@ void MainWindow::buildControls()
     m_advert->setFocusPolicy(Qt::StrongFocus);
     // The first two lines link to the fit window and the general tolerance window: a
     // click on a link, or Enter on its line (anywhere else, the first link).
-    QTextCursor cursor(m_advert->document());
     QTextCharFormat link;
     link.setAnchor(true);
     link.setFontUnderline(true);
     link.setForeground(navy);
-    link.setAnchorHref(QStringLiteral("#fits"));
-    cursor.insertText(QStringLiteral("Посадки — открыть окно"), link);
-    cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
-    link.setAnchorHref(QStringLiteral("#general"));
-    cursor.insertText(QStringLiteral("Общие допуски — открыть окно"), link);
-    cursor.insertText(QStringLiteral("\nОтверстие и вал вместе: отклонения и предельные размеры обоих полей, "
-                                     "зазоры или натяги, характер посадки и её схема. Размер вводится "
-                                     "с клавиатуры, поля выбираются из списков."
-                                     "\nОбщие допуски по ГОСТ 30893.1 и ГОСТ 30893.2 для размеров без допуска "
-                                     "на чертеже: размеры, углы, форма и расположение, и строка для технических "
-                                     "требований."),
-                      QTextCharFormat());
+    QTextBlock line = m_advert->document()->firstBlock();
+    for (const QString &href : {QStringLiteral("#fits"), QStringLiteral("#general")}) {
+        QTextCursor cursor(line);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        link.setAnchorHref(href);
+        cursor.setCharFormat(link);
+        line = line.next();
+    }
     m_advert->moveCursor(QTextCursor::Start); // the box opens on its first line
     connect(m_advert, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) { openLink(url.toString()); });
     m_advert->installEventFilter(this);

@@ -34,6 +34,10 @@ class QTextBrowser;
 
 namespace merilon {
 
+namespace ui {
+struct WindowDescription;
+}
+
 class AboutWindow;
 class AngleWindow;
 class FitWindow;
@@ -49,6 +53,9 @@ class MainWindow final : public ui::TiledWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

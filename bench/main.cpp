@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     merilon::bench::defaultHandler = qInstallMessageHandler(merilon::bench::quietHandler);
-    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+    if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return merilon::bench::runChildProcess(argc, argv);
 
     // Qt sees only the program's name; the options are Google Benchmark's.

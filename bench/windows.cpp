@@ -5,16 +5,18 @@
 // - constructing and showing each window until its first paint;
 // - the program's start to its first painted main window, in a fresh process;
 // - the peak memory of a process with every window open.
-// The bare twin of a window is built from a description of the real one: the same
-// tree of widgets of the same kinds (label, picture, list, text box, text browser,
-// frame, button), with the same geometry, texts and list items, but none of the
-// program's own behaviour: no bundled font, colours, key filters, tiles or procedures.
+// The bare twin of a window is built from the window's own description: the same
+// controls of the same kinds (label, picture, list, text box, text browser, frame,
+// button) as plain Qt widgets, with the same geometry, first texts and list items,
+// but none of the program's own behaviour: no bundled font, colours, key filters,
+// tiles or procedures.
 #include "angles/angle_table.h"
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "ui/controls.h"
 #include "app/main_window.h"
 #include "ui/messages.h"
+#include "ui/window_description.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fits_tables.h"
@@ -30,7 +32,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
@@ -77,163 +78,73 @@ double median(std::vector<double> values)
 // ---------------------------------------------------------------------------------
 // The bare twin of a window.
 
-enum class Kind : qint32 { Plain, Label, Picture, List, TextBox, TextArea, Frame, Button, TextBrowser };
-
-struct Control
+QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
 {
-    Kind kind = Kind::Plain;
-    QRect geometry;
-    bool hidden = false;
-    bool wordWrap = false;
-    QString text;
-    QStringList items;
-    QSize picture;
-    QList<Control> children;
-};
-
-struct Shape
-{
-    QString title;
-    qint32 flags = 0;
-    QSize size;
-    QList<Control> children;
-};
-
-QDataStream &operator<<(QDataStream &out, const Control &control)
-{
-    return out << qint32(control.kind) << control.geometry << control.hidden << control.wordWrap << control.text
-               << control.items << control.picture << control.children;
-}
-
-QDataStream &operator>>(QDataStream &in, Control &control)
-{
-    qint32 kind = 0;
-    in >> kind >> control.geometry >> control.hidden >> control.wordWrap >> control.text >> control.items
-        >> control.picture >> control.children;
-    control.kind = Kind(kind);
-    return in;
-}
-
-QDataStream &operator<<(QDataStream &out, const Shape &shape)
-{
-    return out << shape.title << shape.flags << shape.size << shape.children;
-}
-
-QDataStream &operator>>(QDataStream &in, Shape &shape)
-{
-    return in >> shape.title >> shape.flags >> shape.size >> shape.children;
-}
-
-QList<Control> describeChildren(const QWidget *parent)
-{
-    QList<Control> controls;
-    for (const QWidget *w : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        Control control;
-        control.geometry = w->geometry();
-        control.hidden = w->isHidden();
-        if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
-            control.kind = Kind::List;
-            control.text = combo->currentText();
-            for (int i = 0; i < combo->count(); ++i)
-                control.items.append(combo->itemText(i));
-        } else if (const auto *area = qobject_cast<const QPlainTextEdit *>(w)) {
-            control.kind = Kind::TextArea;
-            control.text = area->toPlainText();
-        } else if (const auto *browser = qobject_cast<const QTextBrowser *>(w)) {
-            control.kind = Kind::TextBrowser;
-            control.text = browser->toPlainText();
-        } else if (const auto *box = qobject_cast<const QLineEdit *>(w)) {
-            control.kind = Kind::TextBox;
-            control.text = box->text();
-        } else if (const auto *frame = qobject_cast<const QGroupBox *>(w)) {
-            control.kind = Kind::Frame;
-            control.text = frame->title();
-            control.children = describeChildren(w);
-        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
-            control.kind = Kind::Button;
-            control.text = button->text();
-        } else if (const auto *label = qobject_cast<const QLabel *>(w)) {
-            const QPixmap pixmap = label->pixmap();
-            control.kind = pixmap.isNull() ? Kind::Label : Kind::Picture;
-            control.text = label->text();
-            control.wordWrap = label->wordWrap();
-            control.picture = pixmap.size();
-        } else {
-            control.children = describeChildren(w);
-        }
-        controls.append(control);
+    using enum ui::ControlKind;
+    const QString text = withPlainLineBreaks(toQString(d.text));
+    switch (d.kind) {
+    case Label:
+    case ResultLabel: {
+        auto *label = new QLabel(text, parent);
+        label->setWordWrap(true);
+        return label;
     }
-    return controls;
-}
-
-Shape describe(const QWidget *window)
-{
-    return {window->windowTitle(), qint32(window->windowFlags().toInt()), window->size(), describeChildren(window)};
-}
-
-void buildControls(QWidget *parent, const QList<Control> &controls)
-{
-    for (const Control &control : controls) {
-        QWidget *w = nullptr;
-        switch (control.kind) {
-        case Kind::Plain:
-            w = new QWidget(parent);
-            buildControls(w, control.children);
-            break;
-        case Kind::Label: {
-            auto *label = new QLabel(control.text, parent);
-            label->setWordWrap(control.wordWrap);
-            w = label;
-            break;
-        }
-        case Kind::Picture: {
-            auto *label = new QLabel(parent);
-            QPixmap pixmap(control.picture);
-            pixmap.fill(Qt::white);
-            label->setPixmap(pixmap);
-            w = label;
-            break;
-        }
-        case Kind::List: {
-            auto *combo = new QComboBox(parent);
-            combo->setEditable(true);
-            combo->addItems(control.items);
-            combo->setEditText(control.text);
-            w = combo;
-            break;
-        }
-        case Kind::TextBox:
-            w = new QLineEdit(control.text, parent);
-            break;
-        case Kind::TextArea:
-            w = new QPlainTextEdit(control.text, parent);
-            break;
-        case Kind::TextBrowser: {
-            auto *browser = new QTextBrowser(parent);
-            browser->setPlainText(control.text);
-            w = browser;
-            break;
-        }
-        case Kind::Frame:
-            w = new QGroupBox(control.text, parent);
-            buildControls(w, control.children);
-            break;
-        case Kind::Button:
-            w = new QPushButton(control.text, parent);
-            break;
-        }
-        w->setGeometry(control.geometry);
-        if (control.hidden)
-            w->hide();
+    case Picture: {
+        auto *label = new QLabel(parent);
+        QPixmap pixmap(ui::rectTwips(0, 0, d.rect.width, d.rect.height).size());
+        pixmap.fill(Qt::white);
+        label->setPixmap(pixmap);
+        return label;
     }
+    case Frame:
+        return new QGroupBox(text, parent);
+    case List:
+    case ChoiceList: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(d.kind == List);
+        if (d.items)
+            combo->addItems(d.items());
+        combo->setEditText(text);
+        return combo;
+    }
+    case ResultBox:
+    case ReadOnlyBox:
+    case PanelBox:
+    case TextField:
+        return new QLineEdit(text, parent);
+    case Button:
+    case PlainButton:
+        return new QPushButton(text, parent);
+    case TextArea:
+        return new QPlainTextEdit(text, parent);
+    case TextBrowser: {
+        auto *browser = new QTextBrowser(parent);
+        browser->setPlainText(text);
+        return browser;
+    }
+    case Custom:
+        break;
+    }
+    return new QWidget(parent);
 }
 
-QWidget *buildTwin(const Shape &shape)
+// The same controls as the window's description makes, at the same places, as plain
+// Qt widgets.
+QWidget *buildTwin(const ui::WindowDescription &description)
 {
-    auto *window = new QWidget(nullptr, Qt::WindowFlags::fromInt(shape.flags));
-    window->setWindowTitle(shape.title);
-    window->setFixedSize(shape.size);
-    buildControls(window, shape.children);
+    auto *window = new QWidget(nullptr, Qt::Window);
+    window->setWindowTitle(toQString(description.caption));
+    window->setFixedSize(ui::px(description.width), ui::px(description.height));
+    std::vector<std::pair<std::u16string_view, QWidget *>> made;
+    for (const ui::ControlDescription &d : description.controls) {
+        QWidget *parent = window;
+        for (const auto &[name, control] : made)
+            if (name == d.parent)
+                parent = control;
+        QWidget *control = makeBareControl(parent, d);
+        control->setGeometry(ui::rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        made.emplace_back(d.name, control);
+    }
     return window;
 }
 
@@ -294,35 +205,22 @@ struct WindowKind
 {
     const char *id;                 // in the benchmark names
     std::function<QWidget *()> make; // constructs the window
+    const ui::WindowDescription &description;
 };
 
 const std::vector<WindowKind> &windowKinds()
 {
     static const std::vector<WindowKind> kinds = {
-        {"main", [] { return new MainWindow; }},
-        {"form_position", [] { return new FormPositionWindow; }},
-        {"unspecified", [] { return new UnspecifiedWindow; }},
-        {"angles", [] { return new AngleWindow; }},
-        {"symbols", [] { return new SymbolChart; }},
-        {"about", [] { return new AboutWindow; }},
-        {"fits", [] { return new FitWindow; }},
-        {"general", [] { return new GeneralWindow; }},
+        {"main", [] { return new MainWindow; }, MainWindow::description()},
+        {"form_position", [] { return new FormPositionWindow; }, FormPositionWindow::description()},
+        {"unspecified", [] { return new UnspecifiedWindow; }, UnspecifiedWindow::description()},
+        {"angles", [] { return new AngleWindow; }, AngleWindow::description()},
+        {"symbols", [] { return new SymbolChart; }, SymbolChart::description()},
+        {"about", [] { return new AboutWindow; }, AboutWindow::description()},
+        {"fits", [] { return new FitWindow; }, FitWindow::description()},
+        {"general", [] { return new GeneralWindow; }, GeneralWindow::description()},
     };
     return kinds;
-}
-
-// The shapes of every window, in the order of windowKinds(), described once.
-const std::vector<Shape> &shapes()
-{
-    static const std::vector<Shape> all = [] {
-        std::vector<Shape> result;
-        for (const WindowKind &kind : windowKinds()) {
-            std::unique_ptr<QWidget> window(kind.make());
-            result.push_back(describe(window.get()));
-        }
-        return result;
-    }();
-    return all;
 }
 
 // ---------------------------------------------------------------------------------
@@ -551,7 +449,6 @@ std::vector<ChoiceCase> choiceCases()
 void runShow(benchmark::State &state, std::size_t which)
 {
     const WindowKind &kind = windowKinds()[which];
-    const Shape &shape = shapes()[which];
     double windowSeconds = 0;
     double bareSeconds = 0;
     std::int64_t n = 0;
@@ -563,7 +460,7 @@ void runShow(benchmark::State &state, std::size_t which)
         for (int turn = 0; turn < 2; ++turn) {
             const bool ownTurn = (turn == 0) == (n % 2 == 0);
             const Clock::time_point start = Clock::now();
-            std::unique_ptr<QWidget> window(ownTurn ? kind.make() : buildTwin(shape));
+            std::unique_ptr<QWidget> window(ownTurn ? kind.make() : buildTwin(kind.description));
             showAndPaint(window.get());
             (ownTurn ? own : bare) = secondsSince(start);
         }
@@ -583,48 +480,15 @@ void runShow(benchmark::State &state, std::size_t which)
 // ---------------------------------------------------------------------------------
 // Fresh processes: the program's start and the peak memory with every window open.
 
-// The file that hands the bare windows' shapes to the child processes.
-QString shapeFile()
-{
-    static QTemporaryFile file;
-    static const bool written = [] {
-        if (!file.open())
-            qFatal("cannot write a temporary file");
-        QDataStream out(&file);
-        out << qint32(shapes().size());
-        for (const Shape &shape : shapes())
-            out << shape;
-        file.flush();
-        return true;
-    }();
-    Q_UNUSED(written);
-    return file.fileName();
-}
-
-std::vector<Shape> readShapes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    QDataStream in(&file);
-    qint32 count = 0;
-    in >> count;
-    std::vector<Shape> result(static_cast<std::size_t>(std::max(count, 0)));
-    for (Shape &shape : result)
-        in >> shape;
-    return result;
-}
-
 struct ChildResult
 {
     double seconds = 0; // from the spawn to the child's first line
     QByteArray line;
 };
 
-// Runs this program again as `--child MODE SHAPES` and reads its first line.
+// Runs this program again as `--child MODE` and reads its first line.
 ChildResult runChild(const char *mode)
 {
-    const QByteArray shapes = QFile::encodeName(shapeFile());
     const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -635,7 +499,7 @@ ChildResult runChild(const char *mode)
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
     std::vector<char *> args = {const_cast<char *>(self.constData()), const_cast<char *>("--child"),
-                                const_cast<char *>(mode), const_cast<char *>(shapes.constData()), nullptr};
+                                const_cast<char *>(mode), nullptr};
     ChildResult result;
     const Clock::time_point start = Clock::now();
     pid_t pid = 0;
@@ -754,7 +618,6 @@ const bool registered = [] {
 int runChildProcess(int argc, char *argv[])
 {
     const QByteArray mode = argv[2];
-    const QString shapesPath = QFile::decodeName(argv[3]);
     QApplication app(argc, argv);
     std::vector<QWidget *> windows;
     if (mode.endsWith("-program")) {
@@ -764,25 +627,28 @@ int runChildProcess(int argc, char *argv[])
         auto *main = new MainWindow;
         if (mode == "memory-program") {
             showAndPaint(main);
-            // The five buttons and the link in Текст3 (Enter in the box) show the other
-            // windows, which paint below.
+            // The five buttons and the two links in Текст3 (Enter on each link's line)
+            // show the other windows, which paint below.
             for (int i = 1; i <= 5; ++i)
                 main->findChild<QPushButton *>(QStringLiteral("Комманда%1").arg(i))->click();
-            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            QCoreApplication::sendEvent(main->findChild<QWidget *>(QStringLiteral("Текст3")), &enter);
+            auto *links = main->findChild<QTextBrowser *>(QStringLiteral("Текст3"));
+            for (int line = 0; line < 2; ++line) {
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                QCoreApplication::sendEvent(links, &enter);
+                links->moveCursor(QTextCursor::NextBlock);
+            }
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (w != main && w->isVisible())
                     windows.push_back(w);
             }
-            if (windows.size() != 6)
-                qFatal("%zu other windows open, not 6", windows.size());
+            if (windows.size() + 1 != windowKinds().size())
+                qFatal("%zu other windows open, not %zu", windows.size(), windowKinds().size() - 1);
         } else {
             windows.push_back(main);
         }
     } else {
-        const std::vector<Shape> all = readShapes(shapesPath);
-        for (std::size_t i = 0; i < (mode == "memory-bare" ? all.size() : 1); ++i)
-            windows.push_back(buildTwin(all[i]));
+        for (std::size_t i = 0; i < (mode == "memory-bare" ? windowKinds().size() : 1); ++i)
+            windows.push_back(buildTwin(windowKinds()[i].description));
     }
     showAndPaint(windows);
     say(mode.startsWith("memory-") ? peakKib() : QByteArray("painted"));

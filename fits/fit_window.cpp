@@ -181,10 +181,15 @@ constexpr std::u16string_view tabOrder[] = {
 
 } // namespace
 
+const WindowDescription &FitWindow::description()
+{
+    static constexpr WindowDescription window = {u"ФПосадки", u"Посадки", 700 * twipsPerPixel, 476 * twipsPerPixel, controls, tabOrder};
+    return window;
+}
+
 FitWindow::FitWindow(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("ФПосадки"), QStringLiteral("Посадки"), 700 * twipsPerPixel,
-                         476 * twipsPerPixel);
+    setupCaptionedWindow(this, description());
     setBackground(this, colour::grey);
     buildControls();
     load();
@@ -194,7 +199,7 @@ FitWindow::~FitWindow() = default;
 
 void FitWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_size = made.get<QLineEdit>(u"Размер");
     m_size->installEventFilter(this);
     m_holeLetter = made.get<QComboBox>(u"ОтвБуква");

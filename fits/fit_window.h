@@ -15,6 +15,7 @@ namespace merilon {
 class FitScheme;
 namespace ui {
 class ResultLabel;
+struct WindowDescription;
 }
 
 class FitWindow final : public QWidget
@@ -24,6 +25,9 @@ class FitWindow final : public QWidget
 public:
     explicit FitWindow(QWidget *parent = nullptr);
     ~FitWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

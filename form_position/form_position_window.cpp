@@ -69,10 +69,15 @@ constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"К
 
 } // namespace
 
+const WindowDescription &FormPositionWindow::description()
+{
+    static constexpr WindowDescription window = {u"Форма5", u"Допуски формы и расположения", 4965, tallHeight, controls, tabOrder};
+    return window;
+}
+
 FormPositionWindow::FormPositionWindow(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("Форма5"), QStringLiteral("Допуски формы и расположения"),
-                         4965, tallHeight);
+    setupCaptionedWindow(this, description());
     buildControls();
     load();
 }
@@ -81,7 +86,7 @@ FormPositionWindow::~FormPositionWindow() = default;
 
 void FormPositionWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_value = made.get<QLineEdit>(u"Текст1");
     m_interval = made.get<QComboBox>(u"Комбо2");
     m_degree = made.get<QComboBox>(u"Комбо3");

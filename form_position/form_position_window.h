@@ -15,6 +15,10 @@ class QPlainTextEdit;
 
 namespace merilon {
 
+namespace ui {
+struct WindowDescription;
+}
+
 class FormPositionWindow final : public QWidget
 {
     Q_OBJECT
@@ -22,6 +26,9 @@ class FormPositionWindow final : public QWidget
 public:
     explicit FormPositionWindow(QWidget *parent = nullptr);
     ~FormPositionWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 private:
     void buildControls();

@@ -113,7 +113,7 @@ constexpr ControlDescription controls[] = {
     {.name = u"Копировать", .kind = PlainButton, .rect = {10200, 4920, 1650, 420}, .text = u"Копировать",
      .background = lightGreen, .toolTip = u"Скопировать требование на чертеже (Ctrl+C)",
      .accessibleName = u"Копировать требование"},
-    {.name = u"Примечания", .kind = TextArea, .rect = {150, 5460, 11700, 2880}, .colour = maroon,
+    {.name = u"Примечания", .kind = TextArea, .rect = {150, 5460, 11700, 2880}, .text = general::notes, .colour = maroon,
      .accessibleName = u"Примечания к таблицам"},
 };
 
@@ -146,9 +146,15 @@ constexpr std::u16string_view tabOrder[] = {
 
 } // namespace
 
+const WindowDescription &GeneralWindow::description()
+{
+    static constexpr WindowDescription window = {u"ФОбщиеДопуски", u"Общие допуски", 12000, 8490, controls, tabOrder};
+    return window;
+}
+
 GeneralWindow::GeneralWindow(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, u"ФОбщиеДопуски"_s, u"Общие допуски"_s, 12000, 8490);
+    setupCaptionedWindow(this, description());
     setBackground(this, colour::grey);
     buildControls();
     load();
@@ -158,7 +164,7 @@ GeneralWindow::~GeneralWindow() = default;
 
 void GeneralWindow::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_size = made.get<QLineEdit>(u"Размер");
     m_size->installEventFilter(this);
     m_sizeClass = made.get<QComboBox>(u"Класс");
@@ -172,7 +178,6 @@ void GeneralWindow::buildControls()
     m_message = made.get<ui::ResultLabel>(u"Сообщение");
     auto *notes = made.get<QPlainTextEdit>(u"Примечания");
     notes->setReadOnly(true);
-    notes->setPlainText(general::notesText());
     lowerCaptions(this);
 
     connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });

@@ -16,6 +16,7 @@ namespace merilon {
 
 namespace ui {
 class ResultLabel;
+struct WindowDescription;
 }
 
 class GeneralWindow final : public QWidget
@@ -25,6 +26,9 @@ class GeneralWindow final : public QWidget
 public:
     explicit GeneralWindow(QWidget *parent = nullptr);
     ~GeneralWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
     // The requirement line, as the copy puts it on the clipboard.
     QString requirement() const { return m_requirement; }

@@ -83,9 +83,15 @@ const std::vector<ControlDescription> &controls()
 
 } // namespace
 
+const WindowDescription &SymbolChart::description()
+{
+    static const WindowDescription window = {u"Форма2", u"Допуски (знаки)", 4560, 4185, controls(), {}};
+    return window;
+}
+
 SymbolChart::SymbolChart(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("Форма2"), QStringLiteral("Допуски (знаки)"), 4560, 4185);
+    setupCaptionedWindow(this, description());
     setMouseTracking(true);
     buildControls();
     load();
@@ -95,7 +101,7 @@ SymbolChart::~SymbolChart() = default;
 
 void SymbolChart::buildControls()
 {
-    const Controls made = ui::buildControls(this, controls(), {});
+    const Controls made = ui::buildControls(this, description());
     m_nameFrame = made.get<QGroupBox>(u"Рамка3");
     m_name = made.get<ui::ResultLabel>(u"Метка3");
     m_groupFrame = made.get<QGroupBox>(u"Рамка2");

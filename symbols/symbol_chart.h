@@ -14,6 +14,7 @@ namespace merilon {
 
 namespace ui {
 class ResultLabel;
+struct WindowDescription;
 }
 
 class SymbolChart final : public QWidget
@@ -23,6 +24,9 @@ class SymbolChart final : public QWidget
 public:
     explicit SymbolChart(QWidget *parent = nullptr);
     ~SymbolChart() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 protected:
     // The pointer over the window's free area.

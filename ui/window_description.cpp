@@ -118,8 +118,12 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
             area->setPlainText(withPlainLineBreaks(text));
         return area;
     }
-    case ControlKind::TextBrowser:
-        return addTextBox<QTextBrowser>(parent, name, d.rect);
+    case ControlKind::TextBrowser: {
+        auto *browser = addTextBox<QTextBrowser>(parent, name, d.rect);
+        if (!text.isEmpty())
+            browser->setPlainText(withPlainLineBreaks(text));
+        return browser;
+    }
     }
     return nullptr;
 }
@@ -166,6 +170,17 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
     if (!tabOrder.empty())
         made[tabOrder.front()]->setFocus();
     return made;
+}
+
+Controls buildControls(QWidget *window, const WindowDescription &description)
+{
+    return buildControls(window, description.controls, description.tabOrder);
+}
+
+void setupCaptionedWindow(QWidget *window, const WindowDescription &description)
+{
+    setupCaptionedWindow(window, toQString(description.name), toQString(description.caption), description.width,
+                         description.height);
 }
 
 } // namespace merilon::ui

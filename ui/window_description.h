@@ -79,6 +79,18 @@ struct ControlDescription
     std::u16string_view accessibleDescription = {};
 };
 
+// A window: its object name, caption and client area in twips, its controls in the
+// order they are made, and its tab order.
+struct WindowDescription
+{
+    std::u16string_view name;
+    std::u16string_view caption;
+    int width = 0;
+    int height = 0;
+    std::span<const ControlDescription> controls;
+    std::span<const std::u16string_view> tabOrder;
+};
+
 // The controls that buildControls() made, by name.
 class Controls
 {
@@ -101,5 +113,10 @@ private:
 // it the focus.
 Controls buildControls(QWidget *window, std::span<const ControlDescription> controls,
                        std::span<const std::u16string_view> tabOrder);
+Controls buildControls(QWidget *window, const WindowDescription &description);
+
+// Makes `window` the described parentless top-level window with a fixed single
+// border, no maximise button, the shared icon and the described client area.
+void setupCaptionedWindow(QWidget *window, const WindowDescription &description);
 
 } // namespace merilon::ui

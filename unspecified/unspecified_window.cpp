@@ -60,9 +60,15 @@ constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"К
 
 } // namespace
 
+const WindowDescription &UnspecifiedWindow::description()
+{
+    static constexpr WindowDescription window = {u"Форма4", u"Неуказанные допуски", 4935, 5640, controls, tabOrder};
+    return window;
+}
+
 UnspecifiedWindow::UnspecifiedWindow(QWidget *parent) : QWidget(parent)
 {
-    setupCaptionedWindow(this, QStringLiteral("Форма4"), QStringLiteral("Неуказанные допуски"), 4935, 5640);
+    setupCaptionedWindow(this, description());
     setBackground(this, grey);
     buildControls();
     load();
@@ -73,7 +79,7 @@ UnspecifiedWindow::~UnspecifiedWindow() = default;
 void UnspecifiedWindow::buildControls()
 {
     const QColor plainText = palette().color(QPalette::WindowText);
-    const Controls made = ui::buildControls(this, controls, tabOrder);
+    const Controls made = ui::buildControls(this, description());
     m_notesFrame = made.get<QGroupBox>(u"Рамка3");
     m_notes = made.get<ui::ResultLabel>(u"Метка7");
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only

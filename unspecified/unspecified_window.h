@@ -17,6 +17,7 @@ namespace merilon {
 
 namespace ui {
 class ResultLabel;
+struct WindowDescription;
 }
 
 class UnspecifiedWindow final : public QWidget
@@ -26,6 +27,9 @@ class UnspecifiedWindow final : public QWidget
 public:
     explicit UnspecifiedWindow(QWidget *parent = nullptr);
     ~UnspecifiedWindow() override;
+
+    // The window and its controls, as they are built.
+    static const ui::WindowDescription &description();
 
 private:
     void buildControls();
