@@ -3,6 +3,7 @@
 // most: the last row and the last column, so that every search runs to its end.
 #include "angles/angle_table.h"
 #include "fits/fit.h"
+#include "fits/fit_search.h"
 #include "fits/fits_tables.h"
 #include "form_position/form_position_tables.h"
 #include "general/general_tables.h"
@@ -50,7 +51,8 @@ const bool registered = [] {
                    [] { return fits::deviations(lastFitsSize, u"7", fits::basicHole); });
     registerLookup("lookup/fits::deviations/no_size",
                    [] { return fits::deviations(fits::sizeNotChosen, u"7", fits::basicHole); });
-    registerLookup("lookup/fits::fitTexts/3150_transition",
+    // Every text of the fit window at once, not a lookup: budgeted as a fifth of a choice.
+    registerLookup("texts/fits::fitTexts/3150_transition",
                    [] { return fits::fitTexts(u"3150", u"K", 7, u"h", 6); });
     registerLookup("lookup/fits::promptText", [] { return fits::promptText(fits::Prompt::ChooseField); });
 
@@ -74,6 +76,17 @@ const bool registered = [] {
     // The longest of the general tolerance tables, to its last row.
     registerLookup("lookup/general::cellFor",
                    [] { return merilon::general::cellFor(merilon::general::linearRows, 4'000'000, 3); });
+    // The fit search over every candidate of both systems, each of which qualifies
+    // and is sorted: the most it ever does.
+    benchmark::RegisterBenchmark("search/fits::searchFits/all_fields_both_systems", [](benchmark::State &state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(
+                fits::searchFits(u"25", u"-100000", u"100000", fits::Basis::Both, fits::Series::All));
+    })
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(0.2)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
     return true;
 }();
 

@@ -96,6 +96,14 @@ std::optional<Figure> figureOf(const benchmark::BenchmarkReporter::Run &run)
         const double ns = nanoseconds(run);
         return Figure{name, fixed(ns, 1) + QStringLiteral(" ns"), QStringLiteral("< 200 ns"), ns < 200};
     }
+    if (family == QLatin1String("texts")) {
+        const double us = nanoseconds(run) / 1e3;
+        return Figure{name, fixed(us, 1) + QStringLiteral(" µs"), QStringLiteral("< 20 µs"), us < 20};
+    }
+    if (family == QLatin1String("search")) {
+        const double ms = nanoseconds(run) / 1e6;
+        return Figure{name, fixed(ms, 2) + QStringLiteral(" ms"), QStringLiteral("< 10 ms"), ms < 10};
+    }
     if (family == QLatin1String("choice")) {
         const double us = nanoseconds(run) / 1e3;
         return Figure{name, fixed(us, 1) + QStringLiteral(" µs"), QStringLiteral("< 100 µs"), us < 100};

@@ -7,9 +7,9 @@
 // - the peak memory of a process with every window open.
 // The bare twin of a window is built from the window's own description: the same
 // controls of the same kinds (label, picture, list, text box, text browser, frame,
-// button) as plain Qt widgets, with the same geometry, first texts and list items,
-// but none of the program's own behaviour: no bundled font, colours, key filters,
-// tiles or procedures.
+// button; a window's own drawing as a blank picture) as plain Qt widgets, with the
+// same geometry, first texts and list items, but none of the program's own
+// behaviour: no bundled font, colours, key filters, tiles or procedures.
 #include "angles/angle_table.h"
 #include "angles/angle_window.h"
 #include "app/about_window.h"
@@ -89,7 +89,8 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
         label->setWordWrap(true);
         return label;
     }
-    case Picture: {
+    case Picture:
+    case Custom: { // a window's own drawing: a picture of its size
         auto *label = new QLabel(parent);
         QPixmap pixmap(ui::rectTwips(0, 0, d.rect.width, d.rect.height).size());
         pixmap.fill(Qt::white);
@@ -122,8 +123,6 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
         browser->setPlainText(text);
         return browser;
     }
-    case Custom:
-        break;
     }
     return new QWidget(parent);
 }

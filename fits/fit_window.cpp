@@ -2,20 +2,18 @@
 #include "fits/fit_window.h"
 
 #include "ui/controls.h"
+#include "ui/result_window.h"
 #include "ui/window_description.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fit_scheme.h"
+#include "fits/fit_search_window.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace merilon {
 
@@ -137,21 +135,18 @@ constexpr ControlDescription controls[] = {
      .accessibleDescription = u"в процентах"},
     {.name = u"Схема", .kind = Custom, .rect = at(330, 8, 360, 236),
      .make = [](QWidget *parent) -> QWidget * { return new FitScheme(parent); }, .accessibleName = u"Схема посадки"},
-    {.name = u"Сообщение", .kind = ResultLabel, .rect = at(10, 436, 570, 34), .colour = red,
+    {.name = u"Сообщение", .kind = ResultLabel, .rect = at(10, 436, 440, 34), .colour = red,
      .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Сообщение"},
+    {.name = u"Подбор", .kind = PlainButton, .rect = at(460, 439, 120, 28), .text = u"Подбор посадки…",
+     .background = lightGreen, .toolTip = u"Найти посадки, дающие нужный зазор или натяг, при этом размере",
+     .accessibleName = u"Подбор посадки"},
     {.name = u"Копировать", .kind = PlainButton, .rect = at(590, 439, 100, 28), .text = u"Копировать",
      .background = lightGreen, .toolTip = u"Скопировать посадку одной строкой (Ctrl+C)",
      .accessibleName = u"Копировать посадку"},
 };
 
 // What each result box shows, in the order of the boxes above.
-struct ResultText
-{
-    std::u16string_view box;
-    QString fits::FitTexts::*text;
-};
-
-const ResultText resultTexts[] = {
+const ResultText<fits::FitTexts> resultTexts[] = {
     {u"ES", &fits::FitTexts::holeUpper},
     {u"es", &fits::FitTexts::shaftUpper},
     {u"EI", &fits::FitTexts::holeLower},
@@ -177,7 +172,7 @@ constexpr std::u16string_view tabOrder[] = {
     u"Размер", u"ОтвБуква", u"ОтвКвалитет", u"ВалБуква", u"ВалКвалитет",
     u"ES", u"es", u"EI", u"ei", u"Dmax", u"dmax", u"Dmin", u"dmin",
     u"TD", u"Td", u"Smax", u"Smin", u"Nmax", u"Nmin", u"Характер", u"Система",
-    u"Обозначение", u"Вероятность", u"Копировать"};
+    u"Обозначение", u"Вероятность", u"Подбор", u"Копировать"};
 
 } // namespace
 
@@ -201,25 +196,20 @@ void FitWindow::buildControls()
 {
     const Controls made = ui::buildControls(this, description());
     m_size = made.get<QLineEdit>(u"Размер");
-    m_size->installEventFilter(this);
     m_holeLetter = made.get<QComboBox>(u"ОтвБуква");
     m_holeGrade = made.get<QComboBox>(u"ОтвКвалитет");
     m_shaftLetter = made.get<QComboBox>(u"ВалБуква");
     m_shaftGrade = made.get<QComboBox>(u"ВалКвалитет");
-    for (const ResultText &r : resultTexts) {
-        auto *box = made.get<QLineEdit>(r.box);
-        box->installEventFilter(this);
-        m_results.append(box);
-    }
+    m_results = resultBoxes<fits::FitTexts>(made, resultTexts);
     m_scheme = made.get<FitScheme>(u"Схема");
     m_message = made.get<ui::ResultLabel>(u"Сообщение");
 
     connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });
     for (QComboBox *list : {m_holeLetter, m_holeGrade, m_shaftLetter, m_shaftGrade})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
-    connect(made.get<QPushButton>(u"Копировать"), &QPushButton::clicked, this, [this] { copyFit(); });
-    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, this, [this] { copyFit(); });
+    connect(made.get<QPushButton>(u"Подбор"), &QPushButton::clicked, this, [this] { openSearch(); });
+    copyOnRequest(this, made.get<QPushButton>(u"Копировать"), QList<QWidget *>(m_results.begin(), m_results.end()) << m_size,
+                  [this] { return m_line; });
 }
 
 void FitWindow::load()
@@ -240,35 +230,37 @@ void FitWindow::recompute()
     const fits::FitTexts texts =
         fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::fitGradeOf(m_holeGrade->currentIndex()),
                        m_shaftLetter->currentText(), fits::fitGradeOf(m_shaftGrade->currentIndex()));
-    // Only the boxes whose text changes: each new text is laid out again.
-    for (qsizetype i = 0; i < m_results.size(); ++i) {
-        const QString &text = texts.*resultTexts[i].text;
-        if (m_results[i]->text() != text)
-            m_results[i]->setText(text);
-    }
+    showResults<fits::FitTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
     m_scheme->show(texts);
     m_line = texts.line;
 }
 
-void FitWindow::copyFit()
+void FitWindow::openSearch()
 {
-    if (!m_line.isEmpty())
-        QGuiApplication::clipboard()->setText(m_line);
+    FitSearchWindow *search = m_search.show();
+    connect(search, &FitSearchWindow::fitChosen, this, &FitWindow::showFit, Qt::UniqueConnection);
+    search->setSize(m_size->text());
 }
 
-bool FitWindow::eventFilter(QObject *watched, QEvent *event)
+void FitWindow::showFit(const QString &size, const QString &holeLetter, int holeGrade, const QString &shaftLetter,
+                        int shaftGrade)
 {
-    // Ctrl+C in the size field or a result box copies the fit, unless part of its text
-    // is selected: then that part, as everywhere.
-    auto *field = qobject_cast<QLineEdit *>(watched);
-    if (field && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
-        && !field->hasSelectedText()) {
-        copyFit();
-        return true;
+    {
+        const QSignalBlocker blockers[] = {QSignalBlocker(m_size), QSignalBlocker(m_holeLetter),
+                                           QSignalBlocker(m_holeGrade), QSignalBlocker(m_shaftLetter),
+                                           QSignalBlocker(m_shaftGrade)};
+        m_size->setText(size);
+        m_holeLetter->setCurrentText(holeLetter);
+        m_holeGrade->setCurrentIndex(holeGrade - fits::fitGradeOf(0));
+        m_shaftLetter->setCurrentText(shaftLetter);
+        m_shaftGrade->setCurrentIndex(shaftGrade - fits::fitGradeOf(0));
     }
-    return QWidget::eventFilter(watched, event);
+    recompute();
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace merilon

@@ -4,6 +4,8 @@
 // the kind and the system of the fit, and a picture of the two zones.
 #pragma once
 
+#include "ui/window_slot.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -13,6 +15,7 @@ class QLineEdit;
 namespace merilon {
 
 class FitScheme;
+class FitSearchWindow;
 namespace ui {
 class ResultLabel;
 struct WindowDescription;
@@ -29,15 +32,17 @@ public:
     // The window and its controls, as they are built.
     static const ui::WindowDescription &description();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Shows a fit: the size as typed, the hole's and the shaft's letters and grades.
+    void showFit(const QString &size, const QString &holeLetter, int holeGrade, const QString &shaftLetter,
+                 int shaftGrade);
 
 private:
     void buildControls();
     void load();
     // Reads the five inputs and shows the fit, or the message and nothing else.
     void recompute();
-    void copyFit();
+    // Opens the fit search at the size typed here.
+    void openSearch();
 
     QLineEdit *m_size = nullptr;        // Размер
     QComboBox *m_holeLetter = nullptr;  // ОтвБуква
@@ -48,6 +53,7 @@ private:
     ui::ResultLabel *m_message = nullptr; // Сообщение
     QList<QLineEdit *> m_results;       // ES … Система, in the order of their table
     QString m_line;
+    WindowSlot<FitSearchWindow> m_search; // ФПодбор
 };
 
 } // namespace merilon

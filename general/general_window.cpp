@@ -3,16 +3,13 @@
 
 #include "core/number_text.h"
 #include "ui/controls.h"
+#include "ui/result_window.h"
 #include "ui/window_description.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace merilon {
 
@@ -118,13 +115,7 @@ constexpr ControlDescription controls[] = {
 };
 
 // What each result box shows, in the order of the boxes above.
-struct ResultText
-{
-    std::u16string_view box;
-    QString general::GeneralTexts::*text;
-};
-
-const ResultText resultTexts[] = {
+const ResultText<general::GeneralTexts> resultTexts[] = {
     {u"Линейный", &general::GeneralTexts::linear},
     {u"Скругление", &general::GeneralTexts::edge},
     {u"Угол", &general::GeneralTexts::angle},
@@ -166,15 +157,10 @@ void GeneralWindow::buildControls()
 {
     const Controls made = ui::buildControls(this, description());
     m_size = made.get<QLineEdit>(u"Размер");
-    m_size->installEventFilter(this);
     m_sizeClass = made.get<QComboBox>(u"Класс");
     m_formClass = made.get<QComboBox>(u"КлассФР");
     m_grade = made.get<QComboBox>(u"Квалитет");
-    for (const ResultText &r : resultTexts) {
-        auto *box = made.get<QLineEdit>(r.box);
-        box->installEventFilter(this);
-        m_results.append(box);
-    }
+    m_results = resultBoxes<general::GeneralTexts>(made, resultTexts);
     m_message = made.get<ui::ResultLabel>(u"Сообщение");
     auto *notes = made.get<QPlainTextEdit>(u"Примечания");
     notes->setReadOnly(true);
@@ -195,9 +181,8 @@ void GeneralWindow::buildControls()
             }
         });
     }
-    connect(made.get<QPushButton>(u"Копировать"), &QPushButton::clicked, this, [this] { copyRequirement(); });
-    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, this, [this] { copyRequirement(); });
+    copyOnRequest(this, made.get<QPushButton>(u"Копировать"), QList<QWidget *>(m_results.begin(), m_results.end()) << m_size,
+                  [this] { return m_requirement; });
 }
 
 void GeneralWindow::load()
@@ -217,33 +202,10 @@ void GeneralWindow::recompute()
     const general::GeneralTexts texts =
         general::generalTexts(m_size->text(), m_sizeClass->currentIndex(), m_formClass->currentIndex(),
                               general::firstGrade + m_grade->currentIndex(), m_designation);
-    // Only the boxes whose text changes: each new text is laid out again, and heard.
-    for (qsizetype i = 0; i < m_results.size(); ++i) {
-        const QString &text = texts.*resultTexts[i].text;
-        if (m_results[i]->text() != text)
-            m_results[i]->setText(text);
-    }
+    showResults<general::GeneralTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
     m_requirement = texts.requirement;
-}
-
-void GeneralWindow::copyRequirement()
-{
-    QGuiApplication::clipboard()->setText(m_requirement);
-}
-
-bool GeneralWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // Ctrl+C in the size field or a result box copies the requirement, unless part of
-    // its text is selected: then that part, as everywhere.
-    auto *field = qobject_cast<QLineEdit *>(watched);
-    if (field && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
-        && !field->hasSelectedText()) {
-        copyRequirement();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace merilon

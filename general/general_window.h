@@ -33,16 +33,12 @@ public:
     // The requirement line, as the copy puts it on the clipboard.
     QString requirement() const { return m_requirement; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void buildControls();
     void load();
     // Reads the size and the three lists and shows the tolerances, or the message
     // and no value.
     void recompute();
-    void copyRequirement();
 
     QLineEdit *m_size = nullptr;      // Размер
     QComboBox *m_sizeClass = nullptr; // Класс

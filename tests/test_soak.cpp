@@ -26,6 +26,7 @@
 #include "app/main_window.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
+#include "fits/fit_search.h"
 #include "fits/fit_window.h"
 #include "fits/fits_tables.h"
 #include "general/general_tables.h"
@@ -59,6 +60,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -81,7 +83,7 @@ namespace {
 // ---------------------------------------------------------------------------------
 // The windows and their controls as the soak sees them
 
-enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, General, About, WindowCount };
+enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, General, FitSearch, About, WindowCount };
 
 // How a text control takes keys: through the key filter (only Backspace and Delete
 // change it), not at all, or freely; or it is a caption no key reaches.
@@ -96,7 +98,8 @@ struct Control
 struct WindowFacts
 {
     QString name;
-    QString button;              // on the main window; empty for the main window and the linked windows
+    QString button;              // on the main window; empty for the main window, the linked windows and
+                                 // the fit search (the fit window's Подбор)
     QList<Control> texts;        // every control whose text the soak checks
     QStringList combos;          // the lists, as the actions number them
     QStringList fields;          // where a click puts the cursor
@@ -148,6 +151,12 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"Прочие"_s, Keys::ReadOnly}, {u"Требование"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
          {u"Класс"_s, u"КлассФР"_s, u"Квалитет"_s},
          {u"Размер"_s, u"Угол"_s, u"Требование"_s}},
+        {u"ФПодбор"_s,
+         QString(), // opened by Подбор on the fit window
+         {{u"Размер"_s, Keys::Free}, {u"ЗазорНаим"_s, Keys::Free}, {u"ЗазорНаиб"_s, Keys::Free},
+          {u"Список"_s, Keys::None}, {u"Найдено"_s, Keys::None}, {u"Сообщение"_s, Keys::None}},
+         {u"Система"_s, u"Ряд"_s},
+         {u"Размер"_s, u"ЗазорНаим"_s, u"ЗазорНаиб"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
@@ -165,6 +174,18 @@ QString textOf(const QWidget *control)
         return rich->toPlainText();
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *list = qobject_cast<const QTreeWidget *>(control)) { // a row a line, its cells between bars
+        QStringList rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int c = 0; c < list->columnCount(); ++c)
+                cells.append(list->topLevelItem(i)->text(c));
+            rows.append(cells.join(u'|'));
+        }
+        return rows.join(u'\n');
+    }
     qFatal("no text in %s", qPrintable(control->objectName()));
 }
 
@@ -340,6 +361,8 @@ QString describe(const Action &a)
             travels.join(u' '));
     }
     case Do::Open:
+        if (a.window == FitSearch)
+            return u"ФПосадки: click Подбор (%1)"_s.arg(info.name);
         if (info.button.isEmpty())
             return u"Форма1: the link to %1 in Текст3"_s.arg(info.name);
         return u"Форма1: click %1 (%2)"_s.arg(info.button, info.name);
@@ -745,7 +768,7 @@ private:
         for (const Control &c : info.texts)
             names.append(c.name);
         names += {u"Изображение1"_s, u"Изображение2"_s, u"Метка1"_s, u"Метка3"_s, u"Метка5"_s, u"Рамка1"_s,
-                  u"Рамка2"_s, u"Рамка3"_s};
+                  u"Рамка2"_s, u"Рамка3"_s, u"Подбор"_s};
         for (const QString &name : names) {
             if (auto *c = window->findChild<QWidget *>(name))
                 live.controls.insert(name, c);
@@ -811,6 +834,13 @@ private:
             e.current = {{u"Класс"_s, 1}, {u"КлассФР"_s, 1}, {u"Квалитет"_s, 2}};
             generalLookup();
             break;
+        case FitSearch:
+            e.items = {{u"Система"_s, listTexts(fits::basisTexts)}, {u"Ряд"_s, listTexts(fits::seriesTexts)}};
+            e.text = {{u"Размер"_s, ex(Fits).text[u"Размер"_s]}, {u"ЗазорНаим"_s, u"20"_s}, {u"ЗазорНаиб"_s, u"70"_s},
+                      {u"Система"_s, listTexts(fits::basisTexts).front()}, {u"Ряд"_s, listTexts(fits::seriesTexts).front()}};
+            e.current = {{u"Система"_s, 0}, {u"Ряд"_s, 0}};
+            searchLookup();
+            break;
         case About:
             e.text = {{u"Текст1"_s, textOf(control(w, u"Текст1"_s))}, {u"Текст2"_s, textOf(control(w, u"Текст2"_s))}};
             e.pos = window->pos();
@@ -868,9 +898,60 @@ private:
             e.byGrade = name == u"Квалитет";
             generalLookup();
             break;
+        case FitSearch:
+            searchLookup();
+            break;
         default:
             break;
         }
+    }
+
+    // What a window that computes from typed text shows after a text of it changed.
+    void textTyped(int w)
+    {
+        if (w == Fits)
+            fitsLookup();
+        if (w == General)
+            generalLookup();
+        if (w == FitSearch)
+            searchLookup();
+    }
+
+    // The fit search's list, count and message, from its three texts and two lists.
+    void searchLookup()
+    {
+        Expected &e = ex(FitSearch);
+        const fits::FitSearch found =
+            fits::searchFits(e.text[u"Размер"_s], e.text[u"ЗазорНаим"_s], e.text[u"ЗазорНаиб"_s],
+                             fits::Basis(e.current[u"Система"_s]), fits::Series(e.current[u"Ряд"_s]));
+        QStringList rows;
+        for (const fits::FoundFit &fit : found.fits)
+            rows.append(fits::rowTexts(fit).join(u'|'));
+        e.text[u"Список"_s] = rows.join(u'\n');
+        e.text[u"Найдено"_s] = found.fits.empty() ? QString() : fits::foundText(found.fits.size());
+        e.text[u"Сообщение"_s] = found.message;
+        m_searchRows = found.fits;
+    }
+
+    // Enter on a row of the fit search shows its fit in the fit window.
+    void rowOpened(int row)
+    {
+        if (row < 0 || row >= int(m_searchRows.size()) || !usable(Fits))
+            return;
+        const fits::FoundFit &fit = m_searchRows[std::size_t(row)];
+        Expected &e = ex(Fits);
+        e.text[u"Размер"_s] = ex(FitSearch).text[u"Размер"_s];
+        const std::pair<const char16_t *, int> lists[] = {
+            {u"ОтвБуква", int(e.items[u"ОтвБуква"_s].indexOf(fit.holeLetter))},
+            {u"ОтвКвалитет", fit.holeGrade - fits::fitGradeOf(0)},
+            {u"ВалБуква", int(e.items[u"ВалБуква"_s].indexOf(fit.shaftLetter))},
+            {u"ВалКвалитет", fit.shaftGrade - fits::fitGradeOf(0)}};
+        for (const auto &[name, index] : lists) {
+            e.current[QString::fromUtf16(name)] = index;
+            e.text[QString::fromUtf16(name)] = e.items[QString::fromUtf16(name)].value(index);
+        }
+        fitsLookup();
+        tally("fits opened from the search");
     }
 
     // Every box of the general tolerance window, from the size text and the three lists.
@@ -1150,10 +1231,7 @@ private:
         tally(after == before ? "context menus, text kept" : "context menus, text changed");
         if (keys == Keys::Free) {
             ex(a.window).text[spot->name] = after;
-            if (a.window == Fits)
-                fitsLookup();
-            if (a.window == General)
-                generalLookup();
+            textTyped(a.window);
         } else if (keys == Keys::Filtered && after != before) {
             if (chosen != u"Удалить" || !selection || !isDeletion(before, after, true))
                 fault(u"%1/%2: %3 in the menu made %4"_s.arg(facts()[std::size_t(a.window)].name, spot->name, chosen,
@@ -1233,7 +1311,17 @@ private:
                 linked = linkedWindow(it.fragment().charFormat().anchorHref()).value_or(linked);
         }
         const bool linkedOpen = m_live[std::size_t(linked)].open;
+        const int row = w == FitSearch && name == u"Список"_s && m_enter
+            ? qobject_cast<QTreeWidget *>(field)->indexOfTopLevelItem(qobject_cast<QTreeWidget *>(field)->currentItem())
+            : -1;
         send(focus);
+        if (row >= 0)
+            rowOpened(row);
+        if (w == Fits && name == u"Подбор"_s && space) {
+            tally("searches opened with Space");
+            searchOpened();
+            return;
+        }
         if (!usable(w))
             return;
         if (w == Main && name == u"Текст3"_s && !linkedOpen
@@ -1277,10 +1365,7 @@ private:
             break;
         case Keys::Free:
             ex(w).text[name] = after;
-            if (w == Fits)
-                fitsLookup();
-            if (w == General)
-                generalLookup();
+            textTyped(w);
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -1293,8 +1378,10 @@ private:
         const bool plain = k.modifiers == Qt::NoModifier;
         const bool up = plain && (k.key == Qt::Key_Up || k.key == Qt::Key_PageUp);
         const bool down = plain && (k.key == Qt::Key_Down || k.key == Qt::Key_PageDown);
+        m_enter = plain && (k.key == Qt::Key_Return || k.key == Qt::Key_Enter);
         stroke([&k](QWidget *target) { QTest::sendKeyEvent(QTest::Click, target, k.key, QString::fromLatin1(k.text), k.modifiers); },
                k.cut, up, down, plain && k.key == Qt::Key_Space);
+        m_enter = false;
     }
 
     void type(const QString &text)
@@ -1464,10 +1551,29 @@ private:
 
     // ----- windows opened and closed
 
+    // Подбор on the fit window was pressed: the search shows, at the fit window's size.
+    void searchOpened()
+    {
+        afterOpening(FitSearch);
+        if (usable(FitSearch)) {
+            ex(FitSearch).text[u"Размер"_s] = ex(Fits).text[u"Размер"_s];
+            searchLookup();
+        }
+    }
+
     void open(int w)
     {
         if (w < FormPosition || w >= WindowCount || !usable(Main))
             return;
+        if (w == FitSearch) {
+            // Подбор on the fit window, which passes its size.
+            if (!usable(Fits))
+                return;
+            activate(m_live[Fits].window);
+            QTest::mouseClick(control(Fits, u"Подбор"_s), Qt::LeftButton);
+            searchOpened();
+            return;
+        }
         activate(m_main.get());
         if (w == Fits || w == General) {
             // The link on the first (second) line of Текст3: clicked where it shows, else
@@ -1520,6 +1626,11 @@ private:
             return;
         m_live[std::size_t(w)].window->close();
         m_live[std::size_t(w)].open = false;
+        // The fit search belongs to the fit window and goes with it.
+        if (w == Fits && m_live[FitSearch].open) {
+            m_live[FitSearch].open = false;
+            tally("searches closed with the fit window");
+        }
         tally("windows closed");
     }
 
@@ -1700,6 +1811,8 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::array<Live, WindowCount> m_live;
     DragModel m_drag;
+    std::vector<fits::FoundFit> m_searchRows; // the fit search's rows, as its model lists them
+    bool m_enter = false;                     // the key being sent is Return or Enter
     QString m_fault;
     QMap<QString, int> m_tally;
 };

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "angles/angle_window.h"
 #include "app/about_window.h"
+#include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
 #include "general/general_window.h"
 #include "form_position/form_position_window.h"
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
     merilon::test::showAndWait(&fits);
     choose(combo(&fits, "ВалКвалитет"), QStringLiteral("6"));
     save(&fits, folder, QStringLiteral("fits.png"));
+    merilon::FitSearchWindow search;
+    save(&search, folder, QStringLiteral("fit_search.png"));
     merilon::GeneralWindow general;
     merilon::test::showAndWait(&general);
     choose(combo(&general, "Класс"), QStringLiteral("c — грубый"));

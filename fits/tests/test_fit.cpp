@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The holes A … Z cell by cell against the published tables, the rules they obey,
-// the nominal size read from its text, and the figures of a fit.
+// the nominal size read from its text, the figures of a fit, and the search for the
+// fits that give a needed clearance.
 #include "fits/fit.h"
+#include "fits/fit_search.h"
 #include "fits/recommended_fits.h"
 
 #include "core/number_text.h"
@@ -425,6 +427,113 @@ private slots:
         QVERIFY(seen.contains("H7/f7") && seen.contains("H11/a11") && seen.contains("H8/z8"));
         QVERIFY(!seen.contains("H7/f6"));
         QCOMPARE(recommendedShaftBasisFits.size(), std::size_t(0));
+    }
+
+    // Every candidate whose clearances lie within the requirement, none else, with the
+    // figures that the fit window shows for it, the most economical first.
+    void searchListsExactlyTheQualifyingFits()
+    {
+        QCOMPARE(candidateFits(25000, Basis::Hole, Series::All).size(), std::size_t(8 * 2 * 21));
+        const std::pair<double, double> needs[] = {{-90, -30}, {20, 70}, {-10, 10}, {0, 0}, {-1000, 1000}};
+        for (const char16_t *size : {u"0,5", u"1", u"25", u"500", u"501", u"3150"}) {
+            for (const Basis basis : {Basis::Hole, Basis::Shaft, Basis::Both}) {
+                for (const auto &[low, high] : needs) {
+                    const FitSearch found = searchFits(size, numberText(low), numberText(high), basis, Series::All);
+                    QSet<QString> expected;
+                    for (const FoundFit &fit : candidateFits(found.micrometres, basis, Series::All)) {
+                        QVERIFY(fit.holeBasis ? fit.holeLetter == "H" : fit.shaftLetter == "h");
+                        QVERIFY(fit.holeGrade >= 5 && fit.holeGrade <= 12);
+                        QVERIFY(fit.shaftGrade == fit.holeGrade || fit.shaftGrade == fit.holeGrade - 1);
+                        if (fit.minClearance >= low && fit.maxClearance <= high)
+                            expected.insert(fit.text());
+                    }
+                    QSet<QString> listed;
+                    for (std::size_t i = 0; i < found.fits.size(); ++i) {
+                        const FoundFit &fit = found.fits[i];
+                        listed.insert(fit.text());
+                        const FitTexts t =
+                            fitTexts(size, fit.holeLetter, fit.holeGrade, fit.shaftLetter, fit.shaftGrade);
+                        QVERIFY(t.fit);
+                        QCOMPARE(fit.minClearance, t.fit->hole.lower - t.fit->shaft.upper);
+                        QCOMPARE(fit.maxClearance, t.fit->hole.upper - t.fit->shaft.lower);
+                        QCOMPARE(fit.tolerances, t.fit->holeTolerance + t.fit->shaftTolerance);
+                        if (i == 0)
+                            continue;
+                        const FoundFit &before = found.fits[i - 1];
+                        const double margin = std::min(fit.lowMargin, fit.highMargin);
+                        const double marginBefore = std::min(before.lowMargin, before.highMargin);
+                        QVERIFY(before.tolerances > fit.tolerances
+                                || (before.tolerances == fit.tolerances
+                                    && (marginBefore > margin
+                                        || (marginBefore == margin && before.holeBasis > fit.holeBasis)
+                                        || (marginBefore == margin && before.holeBasis == fit.holeBasis
+                                            && before.text() < fit.text()))));
+                    }
+                    QCOMPARE(listed, expected);
+                    QCOMPARE(found.message.isEmpty(), !expected.isEmpty());
+                }
+            }
+        }
+    }
+
+    // Published fits at their own figures and at a micrometre either side; every
+    // message with its condition.
+    void searchBoundariesAndMessages_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("least");
+        QTest::addColumn<QString>("most");
+        QTest::addColumn<int>("basis");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<QString>("first"); // the first row, its figures
+        QTest::addColumn<QString>("message");
+        const int hole = int(Basis::Hole), shaft = int(Basis::Shaft), both = int(Basis::Both);
+        const int recommended = int(Series::Recommended), all = int(Series::All);
+        // 25 H7/f7: 20 … 62 µm; H7/p6: −35 … −1 µm; 25 F8/h7 in the shaft basis: 20 … 74 µm.
+        QTest::newRow("H7/f7 exactly") << "25" << "20" << "62" << hole << recommended
+                                       << "H7/f7|+20|+62|42|0|0|рекомендуемая" << "";
+        QTest::newRow("a micrometre tighter below") << "25" << "21" << "62" << hole << recommended << ""
+                                                    << "Ни одна посадка не даёт зазора от 21 до 62 мкм. Ближе всех: "
+                                                       "H6/f6 — на 1 мкм, H7/f7 — на 1 мкм, H8/f7 — на 13 мкм.";
+        QTest::newRow("a micrometre looser above") << "25" << "20" << "63" << hole << recommended
+                                                   << "H7/f7|+20|+62|42|0|1|рекомендуемая" << "";
+        QTest::newRow("H7/p6 as an interference") << "25" << "-35" << "-1" << hole << recommended
+                                                  << "H7/p6|-35|-1|34|0|0|рекомендуемая" << "";
+        QTest::newRow("F8/h7, shaft basis, whole series") << "25" << "20" << "74" << shaft << all
+                                                          << "F8/h7|+20|+74|54|0|0|" << "";
+        QTest::newRow("no size") << "" << "20" << "70" << hole << recommended << ""
+                                 << "Введите номинальный размер в миллиметрах: число больше 0 и не больше 3150.";
+        QTest::newRow("no least") << "25" << " " << "70" << hole << recommended << ""
+                                  << "Введите наименьший зазор в микрометрах; натяг — со знаком минус.";
+        QTest::newRow("most no number") << "25" << "20" << "7O" << both << all << ""
+                                        << "Не число: наибольший зазор — это микрометры, например 20 или -30 (натяг).";
+        QTest::newRow("least above most") << "25" << "70" << "20" << hole << all << ""
+                                          << "Наименьший зазор больше наибольшего: поменяйте их местами.";
+        QTest::newRow("recommended, shaft basis")
+            << "25" << "20" << "70" << shaft << recommended << ""
+            << "Рекомендуемые посадки в системе вала не внесены: выверенной копии этой таблицы ГОСТ 25347-82 не "
+               "найдено. Выберите «все поля стандарта».";
+        QTest::newRow("recommended above 500 mm")
+            << "500,001" << "20" << "70" << hole << recommended << ""
+            << "Рекомендуемые посадки внесены для размеров от 1 до 500 мм. Выберите «все поля стандарта».";
+        QTest::newRow("none qualifies")
+            << "25" << "20" << "25" << hole << recommended << ""
+            << "Ни одна посадка не даёт зазора от 20 до 25 мкм. Ближе всех: H5/g4 — на 13 мкм, H6/g5 — на 17 мкм, "
+               "H5/h4 — на 20 мкм.";
+    }
+
+    void searchBoundariesAndMessages()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, least);
+        QFETCH(QString, most);
+        QFETCH(int, basis);
+        QFETCH(int, series);
+        QFETCH(QString, first);
+        QFETCH(QString, message);
+        const FitSearch found = searchFits(size, least, most, Basis(basis), Series(series));
+        QCOMPARE(found.message, message);
+        QCOMPARE(found.fits.empty() ? QString() : rowTexts(found.fits.front()).join('|'), first);
     }
 
     void fitLineAndMessages()

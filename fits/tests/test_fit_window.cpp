@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The fit window as a user drives it: typing a size, choosing fields from the lists,
-// bad sizes, copying the fit, and opening it from the main window's link.
+// bad sizes, copying the fit, opening it from the main window's link, and the search
+// for the fits that give a needed clearance.
 #include "fits/fit_window.h"
 #include "tests/gui_test.h"
 
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QTextBlock>
 #include <memory>
 
@@ -187,6 +189,48 @@ private slots:
         QVERIFY(child<QLabel>(m_window.get(), "Сообщение")->text().contains("только для размеров до 500 мм"));
         fit({"H", "18", "h", "18"});
         QCOMPARE(child<QLineEdit>(m_window.get(), "Smax")->text(), QString("66000"));
+    }
+
+    // «Подбор посадки…» opens the search at the typed size; a requirement lists its
+    // fits, bad input empties the list, Ctrl+C copies it, and Enter on a row shows
+    // that fit here.
+    void searchesAndOpensAFit()
+    {
+        typeSize("40");
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Подбор"), Qt::LeftButton);
+        QCOMPARE(shownWindows("ФПодбор").size(), 1);
+        QWidget *search = shownWindows("ФПодбор").front();
+        QVERIFY(QTest::qWaitForWindowActive(search));
+        QCOMPARE(child<QLineEdit>(search, "Размер")->text(), QString("40"));
+        auto *list = child<QTreeWidget>(search, "Список");
+        auto *least = child<QLineEdit>(search, "ЗазорНаим");
+        auto *most = child<QLineEdit>(search, "ЗазорНаиб");
+        for (QLineEdit *field : {least, most}) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+        }
+        typeInto(least, "-50");
+        QVERIFY(list->topLevelItemCount() == 0 && !child<QLabel>(search, "Сообщение")->text().isEmpty());
+        typeInto(most, "-5");
+        // At 40 mm: H7/r6 −50 … −9 µm (TD + Td 41 µm), H6/p5 −37 … −10 and H6/r5
+        // −45 … −18 (27 µm, the tighter margin 5 µm each), H5/n4 −24 … −6; H7/p6
+        // (−42 … −1) misses.
+        QCOMPARE(list->topLevelItemCount(), 4);
+        QCOMPARE(list->topLevelItem(0)->text(0), QString("H7/r6"));
+        QCOMPARE(list->topLevelItem(1)->text(0), QString("H6/p5"));
+        QCOMPARE(child<QLabel>(search, "Найдено")->text(), QString("Подходят 4 посадки."));
+        list->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().split('\n').size(), 5);
+        QVERIFY(QApplication::clipboard()->text().contains("H7/r6\t-50\t-9\t41\t0\t4\tрекомендуемая"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(child<QLineEdit>(m_window.get(), "Обозначение")->text(), QString("Ø40 H6(+0,016)/p5(+0,037 +0,026)"));
+        most->selectAll();
+        typeInto(most, "-60");
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QVERIFY(child<QLabel>(search, "Сообщение")->text().startsWith("Наименьший зазор больше наибольшего"));
     }
 
     void copiesTheFit()
