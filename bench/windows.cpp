@@ -6,8 +6,8 @@
 // - the program's start to its first painted main window, in a fresh process;
 // - the peak memory of a process with every window open.
 // The bare twin of a window is built from the window's own description: the same
-// controls of the same kinds (label, picture, list, text box, text browser, frame,
-// button; a window's own drawing as a blank picture) as plain Qt widgets, with the
+// controls of the same kinds (label, picture, list, text box, text browser, table,
+// frame, button; a window's own drawing as a blank picture) as plain Qt widgets, with the
 // same geometry, first texts and list items, but none of the program's own
 // behaviour: no bundled font, colours, key filters, tiles or procedures.
 #include "angles/angle_table.h"
@@ -20,6 +20,8 @@
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fits_tables.h"
+#include "fits/fit_search.h"
+#include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
 #include "form_position/form_position_tables.h"
 #include "general/general_tables.h"
@@ -43,6 +45,7 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -118,6 +121,12 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
         return new QPushButton(text, parent);
     case TextArea:
         return new QPlainTextEdit(text, parent);
+    case Table: {
+        auto *table = new QTreeWidget(parent);
+        if (d.items)
+            table->setHeaderLabels(d.items());
+        return table;
+    }
     case TextBrowser: {
         auto *browser = new QTextBrowser(parent);
         browser->setPlainText(text);
@@ -218,6 +227,7 @@ const std::vector<WindowKind> &windowKinds()
         {"about", [] { return new AboutWindow; }, AboutWindow::description()},
         {"fits", [] { return new FitWindow; }, FitWindow::description()},
         {"general", [] { return new GeneralWindow; }, GeneralWindow::description()},
+        {"fit_search", [] { return new FitSearchWindow; }, FitSearchWindow::description()},
     };
     return kinds;
 }
@@ -325,6 +335,17 @@ bool generalShowsTables(const QWidget *w)
         && textOf(w, QStringLiteral("Прочие")) == t.other && textOf(w, QStringLiteral("Требование")) == t.requirement;
 }
 
+bool searchListsFits(const QWidget *w)
+{
+    const fits::FitSearch found =
+        fits::searchFits(textOf(w, QStringLiteral("Размер")), textOf(w, QStringLiteral("ЗазорНаим")),
+                         textOf(w, QStringLiteral("ЗазорНаиб")), fits::Basis(comboIndex(w, QStringLiteral("Система"))),
+                         fits::Series(comboIndex(w, QStringLiteral("Ряд"))));
+    const auto *list = w->findChild<const QTreeWidget *>(QStringLiteral("Список"));
+    return list && !found.fits.empty() && list->topLevelItemCount() == int(found.fits.size())
+        && list->topLevelItem(0)->text(0) == found.fits.front().text();
+}
+
 struct ChoiceCase
 {
     const char *name;
@@ -405,6 +426,7 @@ std::vector<ChoiceCase> choiceCases()
     const auto makeAngles = [] { return new AngleWindow; };
     const auto makeFits = [] { return new FitWindow; };
     const auto makeGeneral = [] { return new GeneralWindow; };
+    const auto makeSearch = [] { return new FitSearchWindow; };
     const QStringList sizeChosen = {QStringLiteral("НР"), firstSize};
     return {
         {"choice/main/size", makeMain, QStringLiteral("НР"), {}, firstSize, lastSize, mainShowsTable},
@@ -439,6 +461,9 @@ std::vector<ChoiceCase> choiceCases()
          QStringLiteral("v — очень грубый"), generalShowsTables},
         {"choice/general/form_class", makeGeneral, QStringLiteral("КлассФР"), {}, QStringLiteral("H"),
          QStringLiteral("L"), generalShowsTables},
+        // The recommended fits and the whole standard in turn: 2 and 10 rows listed.
+        {"choice/fit_search/series", makeSearch, QStringLiteral("Ряд"), {}, toQString(fits::seriesTexts[0]),
+         toQString(fits::seriesTexts[1]), searchListsFits},
     };
 }
 
@@ -626,8 +651,8 @@ int runChildProcess(int argc, char *argv[])
         auto *main = new MainWindow;
         if (mode == "memory-program") {
             showAndPaint(main);
-            // The five buttons and the two links in Текст3 (Enter on each link's line)
-            // show the other windows, which paint below.
+            // The five buttons, the two links in Текст3 (Enter on each link's line)
+            // and the fit window's Подбор show the other windows, which paint below.
             for (int i = 1; i <= 5; ++i)
                 main->findChild<QPushButton *>(QStringLiteral("Комманда%1").arg(i))->click();
             auto *links = main->findChild<QTextBrowser *>(QStringLiteral("Текст3"));
@@ -635,6 +660,11 @@ int runChildProcess(int argc, char *argv[])
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
                 QCoreApplication::sendEvent(links, &enter);
                 links->moveCursor(QTextCursor::NextBlock);
+            }
+            // The fit search, from the fit window.
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QStringLiteral("ФПосадки"))
+                    w->findChild<QPushButton *>(QStringLiteral("Подбор"))->click();
             }
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (w != main && w->isVisible())

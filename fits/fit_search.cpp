@@ -21,73 +21,102 @@ constexpr std::size_t nearestShown = 3;
 constexpr int firstRecommendedSize = 1000;
 constexpr int lastRecommendedSize = 500000;
 
-QString gradeText(int grade)
+// A field's text split into its letters and its grade: "H7" → "H", 7.
+struct FieldName
 {
-    return QString::number(grade);
+    std::u16string_view letter;
+    int grade = 0;
+    friend constexpr bool operator==(const FieldName &, const FieldName &) = default;
+};
+
+constexpr FieldName splitField(std::u16string_view field)
+{
+    std::size_t digits = field.size();
+    while (digits > 0 && field[digits - 1] >= u'0' && field[digits - 1] <= u'9')
+        --digits;
+    int grade = 0;
+    for (std::size_t i = digits; i < field.size(); ++i)
+        grade = grade * 10 + (field[i] - u'0');
+    return {field.substr(0, digits), grade};
 }
 
-bool isRecommended(QStringView hole, QStringView shaft)
+// The tables of recommended fits, split once at compile time.
+template <std::size_t N>
+constexpr std::array<std::pair<FieldName, FieldName>, N> splitFits(const std::array<RecommendedFit, N> &fits)
 {
-    const auto same = [&](const RecommendedFit &fit) { return hole == toQString(fit.hole) && shaft == toQString(fit.shaft); };
-    return std::any_of(recommendedHoleBasisFits.begin(), recommendedHoleBasisFits.end(), same)
-        || std::any_of(recommendedShaftBasisFits.begin(), recommendedShaftBasisFits.end(), same);
+    std::array<std::pair<FieldName, FieldName>, N> split{};
+    for (std::size_t i = 0; i < N; ++i)
+        split[i] = {splitField(fits[i].hole), splitField(fits[i].shaft)};
+    return split;
+}
+constexpr auto holeBasisSplit = splitFits(recommendedHoleBasisFits);
+constexpr auto shaftBasisSplit = splitFits(recommendedShaftBasisFits);
+
+bool isRecommended(const FoundFit &fit)
+{
+    const std::pair<FieldName, FieldName> fields = {{fit.holeLetter, fit.holeGrade}, {fit.shaftLetter, fit.shaftGrade}};
+    return std::find(holeBasisSplit.begin(), holeBasisSplit.end(), fields) != holeBasisSplit.end()
+        || std::find(shaftBasisSplit.begin(), shaftBasisSplit.end(), fields) != shaftBasisSplit.end();
 }
 
-// The fit of two fields at a size, when both are defined there.
-std::optional<FoundFit> fitAt(int micrometres, const QString &holeLetter, int holeGrade, const QString &shaftLetter,
-                              int shaftGrade, bool holeBasis)
+// The fit of two fields, when both are defined.
+std::optional<FoundFit> fitOf(const Field &hole, const Field &shaft, FieldName holeName, FieldName shaftName,
+                              bool holeBasis)
 {
-    const Field hole = holeField(micrometres, holeGrade, holeLetter);
-    const Field shaft = shaftField(micrometres, shaftGrade, shaftLetter);
     if (!hole.limits || !shaft.limits)
         return std::nullopt;
     FoundFit fit;
-    fit.holeLetter = holeLetter;
-    fit.shaftLetter = shaftLetter;
-    fit.holeGrade = holeGrade;
-    fit.shaftGrade = shaftGrade;
-    fit.hole = holeLetter + gradeText(holeGrade);
-    fit.shaft = shaftLetter + gradeText(shaftGrade);
+    fit.holeLetter = holeName.letter;
+    fit.shaftLetter = shaftName.letter;
+    fit.holeGrade = holeName.grade;
+    fit.shaftGrade = shaftName.grade;
     fit.holeBasis = holeBasis;
     fit.minClearance = hole.limits->lower - shaft.limits->upper;
     fit.maxClearance = hole.limits->upper - shaft.limits->lower;
     fit.tolerances = (hole.limits->upper - hole.limits->lower) + (shaft.limits->upper - shaft.limits->lower);
-    fit.recommended = micrometres >= firstRecommendedSize && micrometres <= lastRecommendedSize
-        && isRecommended(fit.hole, fit.shaft);
     return fit;
 }
 
-// A field's text split into its letters and its grade: "H7" → "H", 7.
-std::pair<QString, int> splitField(std::u16string_view field)
+void addRecommended(std::vector<FoundFit> &found, int micrometres,
+                    std::span<const std::pair<FieldName, FieldName>> table, bool holeBasis)
 {
-    const QString text = toQString(field);
-    qsizetype digits = text.size();
-    while (digits > 0 && text[digits - 1].isDigit())
-        --digits;
-    return {text.left(digits), text.mid(digits).toInt()};
-}
-
-void addRecommended(std::vector<FoundFit> &found, int micrometres, std::span<const RecommendedFit> table,
-                    bool holeBasis)
-{
-    for (const RecommendedFit &r : table) {
-        const auto [holeLetter, holeGrade] = splitField(r.hole);
-        const auto [shaftLetter, shaftGrade] = splitField(r.shaft);
-        if (auto fit = fitAt(micrometres, holeLetter, holeGrade, shaftLetter, shaftGrade, holeBasis))
+    for (const auto &[hole, shaft] : table) {
+        if (auto fit = fitOf(holeField(micrometres, hole.grade, hole.letter),
+                             shaftField(micrometres, shaft.grade, shaft.letter), hole, shaft, holeBasis)) {
+            fit->recommended = true;
             found.push_back(*fit);
+        }
     }
 }
 
 void addAll(std::vector<FoundFit> &found, int micrometres, bool holeBasis)
 {
     const auto &letters = holeBasis ? shaftLetters : holeLetters;
-    const QString basic = holeBasis ? QStringLiteral("H") : QStringLiteral("h");
+    const std::u16string_view basic = holeBasis ? u"H" : u"h";
+    // Each field once: the basic field and every other letter in every grade from
+    // one finer than the first hole grade on.
+    constexpr int finest = firstSearchGrade - 1;
+    constexpr std::size_t grades = lastSearchGrade - finest + 1;
+    const auto fieldOf = [micrometres](bool hole, int grade, std::u16string_view letter) {
+        return hole ? holeField(micrometres, grade, letter) : shaftField(micrometres, grade, letter);
+    };
+    std::array<Field, grades> basics;
+    std::array<std::array<Field, std::tuple_size_v<std::decay_t<decltype(letters)>>>, grades> others;
+    for (std::size_t g = 0; g < grades; ++g) {
+        const int grade = finest + int(g);
+        basics[g] = fieldOf(holeBasis, grade, basic);
+        for (std::size_t l = 0; l < letters.size(); ++l)
+            others[g][l] = fieldOf(!holeBasis, grade, letters[l]);
+    }
     for (int grade = firstSearchGrade; grade <= lastSearchGrade; ++grade) {
         for (int partner : {grade, grade - 1}) {
-            for (std::u16string_view letter : letters) {
-                const QString other = toQString(letter);
-                const auto fit = holeBasis ? fitAt(micrometres, basic, grade, other, partner, true)
-                                           : fitAt(micrometres, other, grade, basic, partner, false);
+            // The hole in the grade, the shaft in its partner grade.
+            const std::size_t holeAt = std::size_t(grade - finest);
+            const std::size_t shaftAt = std::size_t(partner - finest);
+            for (std::size_t l = 0; l < letters.size(); ++l) {
+                const auto fit = holeBasis
+                    ? fitOf(basics[holeAt], others[shaftAt][l], {basic, grade}, {letters[l], partner}, true)
+                    : fitOf(others[holeAt][l], basics[shaftAt], {letters[l], grade}, {basic, partner}, false);
                 if (fit)
                     found.push_back(*fit);
             }
@@ -116,6 +145,16 @@ QString nearestText(std::vector<FoundFit> fits)
 
 } // namespace
 
+QString FoundFit::hole() const
+{
+    return toQString(holeLetter) + QString::number(holeGrade);
+}
+
+QString FoundFit::shaft() const
+{
+    return toQString(shaftLetter) + QString::number(shaftGrade);
+}
+
 double FoundFit::miss() const
 {
     return std::max(0.0, -lowMargin) + std::max(0.0, -highMargin);
@@ -124,14 +163,16 @@ double FoundFit::miss() const
 std::vector<FoundFit> candidateFits(int micrometres, Basis basis, Series series)
 {
     std::vector<FoundFit> found;
+    found.reserve(std::size_t(2 * 2 * (lastSearchGrade - firstSearchGrade + 1)) * shaftLetters.size());
     for (const bool holeBasis : {true, false}) {
         if ((holeBasis && basis == Basis::Shaft) || (!holeBasis && basis == Basis::Hole))
             continue;
         if (series == Series::All)
             addAll(found, micrometres, holeBasis);
         else if (micrometres >= firstRecommendedSize && micrometres <= lastRecommendedSize)
-            addRecommended(found, micrometres, holeBasis ? std::span<const RecommendedFit>(recommendedHoleBasisFits)
-                                                         : std::span<const RecommendedFit>(recommendedShaftBasisFits),
+            addRecommended(found, micrometres,
+                           holeBasis ? std::span<const std::pair<FieldName, FieldName>>(holeBasisSplit)
+                                     : std::span<const std::pair<FieldName, FieldName>>(shaftBasisSplit),
                            holeBasis);
     }
     return found;
@@ -183,8 +224,12 @@ FitSearch searchFits(QStringView size, QStringView least, QStringView most, Basi
     for (FoundFit &fit : candidates) {
         fit.lowMargin = fit.minClearance - *low;
         fit.highMargin = *high - fit.maxClearance;
-        if (fit.miss() == 0)
+        if (fit.miss() == 0) {
+            fit.recommended = fit.recommended
+                || (nominal.micrometres >= firstRecommendedSize && nominal.micrometres <= lastRecommendedSize
+                    && isRecommended(fit));
             search.fits.push_back(fit);
+        }
     }
     if (candidates.empty()) {
         search.message = QStringLiteral("Для этого размера в выбранном ряду нет ни одной посадки.");

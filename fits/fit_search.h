@@ -30,9 +30,8 @@ constexpr int lastSearchGrade = 12;
 // interference a negative clearance.
 struct FoundFit
 {
-    QString hole;  // "H7"
-    QString shaft; // "f6"
-    QString holeLetter, shaftLetter;
+    // The fields' letters, of the tables (which outlive every search), and grades.
+    std::u16string_view holeLetter, shaftLetter;
     int holeGrade = 0, shaftGrade = 0;
     bool holeBasis = true;
     double minClearance = 0; // EI − es
@@ -40,14 +39,17 @@ struct FoundFit
     double tolerances = 0;   // TD + Td
     double lowMargin = 0;    // the smallest clearance less the least one needed
     double highMargin = 0;   // the largest one allowed less the largest clearance
-    bool recommended = false; // in the standard's table of recommended fits
-    QString text() const { return hole + QLatin1Char('/') + shaft; }
+    bool recommended = false; // in the standard's table of recommended fits (up to 500 mm)
+    QString hole() const;  // "H7"
+    QString shaft() const; // "f6"
+    QString text() const { return hole() + QLatin1Char('/') + shaft(); }
     // By how much the fit misses the requirement; 0 when it qualifies.
     double miss() const;
 };
 
 // Every candidate of a series in the chosen systems at a size (µm) at which both its
-// fields are defined; the margins are left at 0.
+// fields are defined; the margins are left at 0, and so is `recommended` in the whole
+// standard's series (searchFits() marks the fits it lists).
 std::vector<FoundFit> candidateFits(int micrometres, Basis basis, Series series);
 
 // The answer to a typed requirement: the qualifying fits in order, or a message.

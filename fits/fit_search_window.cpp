@@ -8,7 +8,6 @@
 #include "ui/window_description.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,23 +39,6 @@ QStringList seriesItems()
 
 // The columns' widths in pixels; the last one takes what is left.
 constexpr int columnWidths[] = {80, 100, 100, 90, 100, 105};
-
-QWidget *makeFitList(QWidget *parent)
-{
-    auto *list = new QTreeWidget(parent);
-    list->setColumnCount(int(fits::columnTitles().size()));
-    list->setHeaderLabels(fits::columnTitles());
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setItemsExpandable(false);
-    list->header()->setSectionsMovable(false);
-    for (int i = 0; i < int(std::size(columnWidths)); ++i)
-        list->setColumnWidth(i, columnWidths[i]);
-    return list;
-}
 
 // ФПодбор's controls: Рамка1 holds the requirement and the choice of candidates.
 constexpr ControlDescription controls[] = {
@@ -91,7 +73,7 @@ constexpr ControlDescription controls[] = {
      .items = basisItems, .label = u"Метка6", .accessibleName = u"Система посадок"},
     {.name = u"Ряд", .kind = ChoiceList, .rect = at(410, 37, 260, 22), .parent = u"Рамка1", .colour = maroon,
      .items = seriesItems, .label = u"Метка7", .accessibleName = u"Какие посадки перебирать"},
-    {.name = u"Список", .kind = Custom, .rect = at(10, 164, 680, 240), .make = makeFitList,
+    {.name = u"Список", .kind = Table, .rect = at(10, 164, 680, 240), .items = fits::columnTitles,
      .accessibleName = u"Подходящие посадки",
      .accessibleDescription = u"Enter на строке открывает посадку в окне «Посадки»"},
     {.name = u"Найдено", .kind = ResultLabel, .rect = at(10, 410, 570, 22), .colour = navy,
@@ -134,6 +116,8 @@ void FitSearchWindow::buildControls()
     m_basis = made.get<QComboBox>(u"Система");
     m_series = made.get<QComboBox>(u"Ряд");
     m_list = made.get<QTreeWidget>(u"Список");
+    for (int i = 0; i < int(std::size(columnWidths)); ++i)
+        m_list->setColumnWidth(i, columnWidths[i]);
     m_found = made.get<ui::ResultLabel>(u"Найдено");
     m_message = made.get<ui::ResultLabel>(u"Сообщение");
     lowerCaptions(this);
@@ -179,7 +163,7 @@ void FitSearchWindow::recompute()
         for (int column = 1; column < item->columnCount() - 1; ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items.append(item);
-        m_rows.append({fit.holeLetter, fit.shaftLetter, fit.holeGrade, fit.shaftGrade});
+        m_rows.append({toQString(fit.holeLetter), toQString(fit.shaftLetter), fit.holeGrade, fit.shaftGrade});
     }
     m_list->addTopLevelItems(items);
     if (!items.isEmpty())

@@ -7,6 +7,7 @@
 #include "angles/angle_window.h"
 #include "form_position/form_position_window.h"
 #include "tests/gui_test.h"
+#include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
 #include "general/general_window.h"
 #include "symbols/symbol_chart.h"
@@ -83,7 +84,10 @@ class DesktopTest : public QObject
                                   << QStringList{"Размер", "ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет",
                                                  "ES", "es", "EI", "ei", "Dmax", "dmax", "Dmin", "dmin", "TD", "Td",
                                                   "Smax", "Smin", "Nmax", "Nmin", "Характер", "Система", "Обозначение",
-                                                  "Вероятность", "Копировать"};
+                                                  "Вероятность", "Подбор", "Копировать"};
+        QTest::newRow("ФПодбор") << factory<FitSearchWindow>()
+                                 << QStringList{"Размер", "ЗазорНаим", "ЗазорНаиб", "Система", "Ряд", "Список",
+                                                "Копировать"};
         QTest::newRow("ФОбщиеДопуски")
             << factory<GeneralWindow>()
             << QStringList{"Размер", "Класс", "Линейный", "Скругление", "Угол", "КлассФР", "Прямолинейность",

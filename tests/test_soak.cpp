@@ -156,7 +156,7 @@ const std::array<WindowFacts, WindowCount> &facts()
          {{u"Размер"_s, Keys::Free}, {u"ЗазорНаим"_s, Keys::Free}, {u"ЗазорНаиб"_s, Keys::Free},
           {u"Список"_s, Keys::None}, {u"Найдено"_s, Keys::None}, {u"Сообщение"_s, Keys::None}},
          {u"Система"_s, u"Ряд"_s},
-         {u"Размер"_s, u"ЗазорНаим"_s, u"ЗазорНаиб"_s}},
+         {u"Размер"_s, u"ЗазорНаим"_s, u"ЗазорНаиб"_s, u"Список"_s}},
         {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
@@ -632,7 +632,11 @@ public:
                     : k < 42 ? keyIndex("Backspace")
                     : k < 50 ? keyIndex("Delete")
                     : below(int(keyTable.size()));
-                if (pick == typing) {
+                // On a row of the fit search, Return (which opens its fit) often.
+                const auto where = focused(QApplication::focusWidget());
+                if (where && where->first == FitSearch && where->second == u"Список"_s && chance(30)) {
+                    a.number = keyIndex("Return");
+                } else if (pick == typing) {
                     a.what = Do::Type;
                     a.text = randomText(random, 1);
                 } else {
@@ -650,6 +654,8 @@ public:
                 a.what = chance(20) ? Do::Menu : Do::Click;
                 a.window = windows[below(int(windows.size()))];
                 a.control = below(int(facts()[std::size_t(a.window)].fields.size()));
+                if (facts()[std::size_t(a.window)].fields[a.control] == u"Список"_s)
+                    a.what = Do::Click; // a row of the fit search: no menu there
                 a.point = QPoint(below(1000), below(1000));
                 a.number = below(4) - 1;
             } else if (roll < 78) { // the pointer over the chart or the About window
@@ -942,9 +948,9 @@ private:
         Expected &e = ex(Fits);
         e.text[u"Размер"_s] = ex(FitSearch).text[u"Размер"_s];
         const std::pair<const char16_t *, int> lists[] = {
-            {u"ОтвБуква", int(e.items[u"ОтвБуква"_s].indexOf(fit.holeLetter))},
+            {u"ОтвБуква", int(e.items[u"ОтвБуква"_s].indexOf(toQString(fit.holeLetter)))},
             {u"ОтвКвалитет", fit.holeGrade - fits::fitGradeOf(0)},
-            {u"ВалБуква", int(e.items[u"ВалБуква"_s].indexOf(fit.shaftLetter))},
+            {u"ВалБуква", int(e.items[u"ВалБуква"_s].indexOf(toQString(fit.shaftLetter)))},
             {u"ВалКвалитет", fit.shaftGrade - fits::fitGradeOf(0)}};
         for (const auto &[name, index] : lists) {
             e.current[QString::fromUtf16(name)] = index;

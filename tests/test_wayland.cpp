@@ -6,6 +6,7 @@
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
 #include "general/general_window.h"
 #include "form_position/form_position_window.h"
@@ -79,6 +80,8 @@ private slots:
                                   << "переходная посадка";
         QTest::newRow("ФОбщиеДопуски") << factory<GeneralWindow>() << QStringList{"КлассФР", "L"}
                                        << "Прямолинейность" << "0,2";
+        QTest::newRow("ФПодбор") << factory<FitSearchWindow>() << QStringList{"Ряд", "все поля стандарта"}
+                                 << "Найдено" << "Подходят 10 посадок.";
     }
     void everyWindow()
     {

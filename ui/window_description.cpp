@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 namespace merilon::ui {
 
@@ -103,6 +105,22 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
         control->setObjectName(name);
         control->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
         return control;
+    }
+    case ControlKind::Table: {
+        auto *table = new QTreeWidget(parent);
+        table->setObjectName(name);
+        table->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        const QStringList titles = d.items ? d.items() : QStringList();
+        table->setColumnCount(int(titles.size()));
+        table->setHeaderLabels(titles);
+        table->setRootIsDecorated(false);
+        table->setItemsExpandable(false);
+        table->setUniformRowHeights(true);
+        table->setAllColumnsShowFocus(true);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->header()->setSectionsMovable(false);
+        return table;
     }
     case ControlKind::TextField: {
         auto *field = new QLineEdit(text, parent);

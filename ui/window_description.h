@@ -31,6 +31,7 @@ enum class ControlKind {
     TextField,   // a plain one-line text box
     TextArea,    // a plain text box with a scroll bar always shown; Tab leaves it
     TextBrowser, // a read-only rich text box with links, scroll bar always shown; Tab leaves it
+    Table,       // read-only rows in columns, one row chosen at a time; `items` are the column titles
 };
 
 // A control's rectangle in twips, in its parent.
@@ -64,7 +65,7 @@ struct ControlDescription
     std::optional<QColor> background = {};
     FontSpec font = {};
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    // A list's items.
+    // A list's items; a table's column titles.
     QStringList (*items)() = nullptr;
     // A Custom control's maker.
     QWidget *(*make)(QWidget *parent) = nullptr;

@@ -434,6 +434,10 @@ private slots:
     void searchListsExactlyTheQualifyingFits()
     {
         QCOMPARE(candidateFits(25000, Basis::Hole, Series::All).size(), std::size_t(8 * 2 * 21));
+        QCOMPARE(foundText(1), QString("Подходит 1 посадка."));
+        QCOMPARE(foundText(11), QString("Подходят 11 посадок."));
+        QCOMPARE(foundText(22), QString("Подходят 22 посадки."));
+        QCOMPARE(foundText(105), QString("Подходят 105 посадок."));
         const std::pair<double, double> needs[] = {{-90, -30}, {20, 70}, {-10, 10}, {0, 0}, {-1000, 1000}};
         for (const char16_t *size : {u"0,5", u"1", u"25", u"500", u"501", u"3150"}) {
             for (const Basis basis : {Basis::Hole, Basis::Shaft, Basis::Both}) {
@@ -441,7 +445,7 @@ private slots:
                     const FitSearch found = searchFits(size, numberText(low), numberText(high), basis, Series::All);
                     QSet<QString> expected;
                     for (const FoundFit &fit : candidateFits(found.micrometres, basis, Series::All)) {
-                        QVERIFY(fit.holeBasis ? fit.holeLetter == "H" : fit.shaftLetter == "h");
+                        QVERIFY(fit.holeBasis ? fit.holeLetter == u"H" : fit.shaftLetter == u"h");
                         QVERIFY(fit.holeGrade >= 5 && fit.holeGrade <= 12);
                         QVERIFY(fit.shaftGrade == fit.holeGrade || fit.shaftGrade == fit.holeGrade - 1);
                         if (fit.minClearance >= low && fit.maxClearance <= high)
