@@ -19,11 +19,6 @@ using namespace ui;
 
 namespace {
 
-constexpr Twips at(int left, int top, int width, int height)
-{
-    return {left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel};
-}
-
 using enum ui::ControlKind;
 using namespace ui::colour;
 
@@ -42,45 +37,45 @@ constexpr int columnWidths[] = {80, 100, 100, 90, 100, 105};
 
 // ФПодбор's controls: Рамка1 holds the requirement and the choice of candidates.
 constexpr ControlDescription controls[] = {
-    {.name = u"Метка1", .kind = Label, .rect = at(10, 6, 680, 22), .text = u"Подбор посадки по требуемому зазору или натягу",
+    {.name = u"Метка1", .kind = Label, .rect = pixelRect(10, 6, 680, 22), .text = u"Подбор посадки по требуемому зазору или натягу",
      .colour = darkNavy, .alignment = Qt::AlignCenter},
-    {.name = u"Рамка1", .kind = Frame, .rect = at(10, 32, 680, 124), .background = lightYellow},
-    {.name = u"Метка2", .kind = Label, .rect = at(10, 10, 200, 20), .parent = u"Рамка1", .text = u"Номинальный размер, мм",
+    {.name = u"Рамка1", .kind = Frame, .rect = pixelRect(10, 32, 680, 124), .background = lightYellow},
+    {.name = u"Метка2", .kind = Label, .rect = pixelRect(10, 10, 200, 20), .parent = u"Рамка1", .text = u"Номинальный размер, мм",
      .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.name = u"Метка3", .kind = Label, .rect = at(10, 38, 200, 20), .parent = u"Рамка1", .text = u"Наименьший зазор, мкм",
+    {.name = u"Метка3", .kind = Label, .rect = pixelRect(10, 38, 200, 20), .parent = u"Рамка1", .text = u"Наименьший зазор, мкм",
      .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.name = u"Метка4", .kind = Label, .rect = at(10, 66, 200, 20), .parent = u"Рамка1", .text = u"Наибольший зазор, мкм",
+    {.name = u"Метка4", .kind = Label, .rect = pixelRect(10, 66, 200, 20), .parent = u"Рамка1", .text = u"Наибольший зазор, мкм",
      .colour = navy, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.name = u"Метка5", .kind = Label, .rect = at(10, 90, 320, 30), .parent = u"Рамка1",
+    {.name = u"Метка5", .kind = Label, .rect = pixelRect(10, 90, 320, 30), .parent = u"Рамка1",
      .text = u"Натяг — отрицательный зазор: натяг от 30 до 90 мкм — это зазор от −90 до −30.", .colour = purple},
-    {.name = u"Метка6", .kind = Label, .rect = at(345, 10, 60, 20), .parent = u"Рамка1", .text = u"Система",
+    {.name = u"Метка6", .kind = Label, .rect = pixelRect(345, 10, 60, 20), .parent = u"Рамка1", .text = u"Система",
      .colour = maroon, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.name = u"Метка7", .kind = Label, .rect = at(345, 38, 60, 20), .parent = u"Рамка1", .text = u"Посадки",
+    {.name = u"Метка7", .kind = Label, .rect = pixelRect(345, 38, 60, 20), .parent = u"Рамка1", .text = u"Посадки",
      .colour = maroon, .alignment = Qt::AlignLeft | Qt::AlignVCenter},
-    {.name = u"Метка8", .kind = Label, .rect = at(345, 64, 325, 56), .parent = u"Рамка1",
+    {.name = u"Метка8", .kind = Label, .rect = pixelRect(345, 64, 325, 56), .parent = u"Рамка1",
      .text = u"Первыми — самые экономичные: с наибольшим допуском TD + Td. Enter или двойной щелчок по строке "
              u"открывает посадку в окне «Посадки».",
      .colour = purple},
-    {.name = u"Размер", .kind = TextField, .rect = at(215, 9, 110, 22), .parent = u"Рамка1", .colour = navy,
+    {.name = u"Размер", .kind = TextField, .rect = pixelRect(215, 9, 110, 22), .parent = u"Рамка1", .colour = navy,
      .label = u"Метка2"},
-    {.name = u"ЗазорНаим", .kind = TextField, .rect = at(215, 37, 110, 22), .parent = u"Рамка1", .colour = navy,
+    {.name = u"ЗазорНаим", .kind = TextField, .rect = pixelRect(215, 37, 110, 22), .parent = u"Рамка1", .colour = navy,
      .toolTip = u"Наименьший допустимый зазор в микрометрах; натяг — со знаком минус (натяг 90 мкм — это −90)",
      .label = u"Метка3", .accessibleDescription = u"в микрометрах, натяг — со знаком минус"},
-    {.name = u"ЗазорНаиб", .kind = TextField, .rect = at(215, 65, 110, 22), .parent = u"Рамка1", .colour = navy,
+    {.name = u"ЗазорНаиб", .kind = TextField, .rect = pixelRect(215, 65, 110, 22), .parent = u"Рамка1", .colour = navy,
      .toolTip = u"Наибольший допустимый зазор в микрометрах; натяг — со знаком минус (натяг 30 мкм — это −30)",
      .label = u"Метка4", .accessibleDescription = u"в микрометрах, натяг — со знаком минус"},
-    {.name = u"Система", .kind = ChoiceList, .rect = at(410, 9, 260, 22), .parent = u"Рамка1", .colour = maroon,
+    {.name = u"Система", .kind = ChoiceList, .rect = pixelRect(410, 9, 260, 22), .parent = u"Рамка1", .colour = maroon,
      .items = basisItems, .label = u"Метка6", .accessibleName = u"Система посадок"},
-    {.name = u"Ряд", .kind = ChoiceList, .rect = at(410, 37, 260, 22), .parent = u"Рамка1", .colour = maroon,
+    {.name = u"Ряд", .kind = ChoiceList, .rect = pixelRect(410, 37, 260, 22), .parent = u"Рамка1", .colour = maroon,
      .items = seriesItems, .label = u"Метка7", .accessibleName = u"Какие посадки перебирать"},
-    {.name = u"Список", .kind = Table, .rect = at(10, 164, 680, 240), .items = fits::columnTitles,
+    {.name = u"Список", .kind = Table, .rect = pixelRect(10, 164, 680, 240), .items = fits::columnTitles,
      .accessibleName = u"Подходящие посадки",
      .accessibleDescription = u"Enter на строке открывает посадку в окне «Посадки»"},
-    {.name = u"Найдено", .kind = ResultLabel, .rect = at(10, 410, 570, 22), .colour = navy,
+    {.name = u"Найдено", .kind = ResultLabel, .rect = pixelRect(10, 410, 570, 22), .colour = navy,
      .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Найдено посадок"},
-    {.name = u"Сообщение", .kind = ResultLabel, .rect = at(10, 432, 570, 38), .colour = red,
+    {.name = u"Сообщение", .kind = ResultLabel, .rect = pixelRect(10, 432, 570, 38), .colour = red,
      .alignment = Qt::AlignLeft | Qt::AlignVCenter, .accessibleName = u"Сообщение"},
-    {.name = u"Копировать", .kind = PlainButton, .rect = at(590, 436, 100, 28), .text = u"Копировать",
+    {.name = u"Копировать", .kind = PlainButton, .rect = pixelRect(590, 436, 100, 28), .text = u"Копировать",
      .background = lightGreen, .toolTip = u"Скопировать список посадок (Ctrl+C)",
      .accessibleName = u"Копировать список посадок"},
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/look.h"
+#include "ui/window_description.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,8 +18,6 @@ class QGroupBox;
 
 namespace merilon::ui {
 
-// 15 twips are one pixel at 96 dpi; Qt's high-dpi scaling does the rest.
-constexpr int twipsPerPixel = 15;
 int px(int twips);
 // A control's rectangle: each edge rounded on its own, so that edges that meet in
 // twips meet in pixels too.

@@ -34,6 +34,9 @@ enum class ControlKind {
     Table,       // read-only rows in columns, one row chosen at a time; `items` are the column titles
 };
 
+// 15 twips are one pixel at 96 dpi; Qt's high-dpi scaling does the rest.
+constexpr int twipsPerPixel = 15;
+
 // A control's rectangle in twips, in its parent.
 struct Twips
 {
@@ -42,6 +45,12 @@ struct Twips
     int width = 0;
     int height = 0;
 };
+
+// The twips of a rectangle that a design gives in pixels at 96 dpi.
+constexpr Twips pixelRect(int left, int top, int width, int height)
+{
+    return {left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel};
+}
 
 // A font of the bundled face; no size keeps the window's font.
 struct FontSpec
