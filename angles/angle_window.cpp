@@ -3,6 +3,7 @@
 
 #include "angles/angle_table.h"
 #include "ui/controls.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "ui/key_filter.h"
 #include "core/number_text.h"
@@ -86,6 +87,7 @@ void AngleWindow::showTolerance()
         return;
     if (const auto cell = angles::angleTolerance(m_interval->currentText(), *degree))
         m_result->setText(toQString(*cell));
+    announce(this, spokenResults({m_result}));
 }
 
 } // namespace merilon

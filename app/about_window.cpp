@@ -5,10 +5,12 @@
 #include "ui/window_description.h"
 #include "core/number_text.h"
 #include "ui/key_filter.h"
+#include "ui/speech.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -154,7 +156,7 @@ constexpr ControlDescription controls[] = {
      .accessibleName = u"Выход"},
 };
 
-constexpr std::u16string_view tabOrder[] = {u"Текст1", u"Текст2"};
+constexpr std::u16string_view tabOrder[] = {u"Текст1", u"Текст2", u"Изображение2"};
 
 } // namespace
 
@@ -176,6 +178,8 @@ AboutWindow::AboutWindow(QWidget *parent) : TiledWindow(parent)
     setFont(ui::font(8, false));
     setFixedSize(px(description().width), px(description().height));
     setMouseTracking(true);
+    // Screen readers name the window, which has no caption to name it.
+    setAccessibleName(QStringLiteral("О программе"));
     buildControls();
 }
 
@@ -195,6 +199,8 @@ void AboutWindow::buildControls()
     m_exit = made.get<QLabel>(u"Изображение2");
     m_exitPressed = made.get<QLabel>(u"Изображение1");
     m_exitPressed->hide();
+    // «Выход» is a button for the keyboard too: Space or Return on it closes the window.
+    makePressable(m_exit);
     for (QLabel *picture : {m_exit, m_exitPressed}) {
         picture->setAttribute(Qt::WA_NoMousePropagation);
         picture->installEventFilter(this);
@@ -231,6 +237,13 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == m_exit || watched == m_exitPressed) {
         switch (event->type()) {
+        case QEvent::KeyPress:
+            if (const int key = static_cast<QKeyEvent *>(event)->key();
+                key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                close();
+                return true;
+            }
+            return QWidget::eventFilter(watched, event);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (watched == m_exit)
@@ -255,6 +268,15 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease)
         endDrag(static_cast<QMouseEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+// Escape closes the window, as the exit picture does.
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        TiledWindow::keyPressEvent(event);
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent *event)

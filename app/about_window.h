@@ -33,6 +33,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     // The pointer over the title, the date, the author's frame; the exit picture;
     // the licence.
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,6 +5,7 @@
 #include "ui/messages.h"
 #include "core/number_text.h"
 #include "ui/controls.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "angles/angle_window.h"
 #include "app/about_window.h"
@@ -186,6 +187,8 @@ void MainWindow::showDeviations()
     }
     if (result.prompt != fits::Prompt::None)
         inform(this, toQString(fits::promptTitle), fits::promptText(result.prompt));
+    else
+        announce(this, spokenResults({m_upper, m_lower}));
 }
 
 void MainWindow::openLink(const QString &href)

@@ -462,6 +462,7 @@ FitTexts fitTexts(QStringView size, QStringView holeLetter, int holeGrade, QStri
     texts.line = QStringLiteral("%1: отверстие %2/%3 мкм, вал %4/%5 мкм, %6, %7")
                      .arg(texts.notation, signedText(hole->upper), signedText(hole->lower),
                           signedText(shaft->upper), signedText(shaft->lower), figures, texts.kind);
+    texts.spoken = QStringLiteral("%1, %2, %3").arg(fields, texts.kind, figures);
     texts.words = QStringLiteral("Схема посадки %1 %2: поле отверстия %3 от %4 до %5 мкм, поле вала %6 от %7 до "
                                  "%8 мкм; %9: %10")
                       .arg(diameter, fields, texts.holeField, signedText(hole->lower), signedText(hole->upper),

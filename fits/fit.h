@@ -129,6 +129,7 @@ struct FitTexts
     QString probability; // a transition fit's chances of interference and of clearance
     QString line;   // the whole fit in one line, for the clipboard
     QString words;  // the picture described in words
+    QString spoken; // what a screen reader says when the fit changes: «H7/f6, посадка с зазором, зазор …»
     QString holeField, shaftField; // «H7», «f6»
     std::optional<Fit> fit;
 };

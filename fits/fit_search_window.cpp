@@ -5,6 +5,7 @@
 #include "fits/fit_search.h"
 #include "ui/controls.h"
 #include "ui/result_window.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 
 #include <QComboBox>
@@ -166,6 +167,7 @@ void FitSearchWindow::recompute()
     m_searchedSize = m_size->text();
     m_found->setResult(search.fits.empty() ? QString() : fits::foundText(search.fits.size()));
     m_message->setResult(search.message);
+    announce(this, search.fits.empty() ? search.message : fits::foundText(search.fits.size()));
 }
 
 void FitSearchWindow::openRow(int row)

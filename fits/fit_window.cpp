@@ -3,6 +3,7 @@
 
 #include "ui/controls.h"
 #include "ui/result_window.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
@@ -227,6 +228,7 @@ void FitWindow::recompute()
     showResults<fits::FitTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
+    announce(this, texts.message.isEmpty() ? texts.spoken : texts.message);
     m_scheme->show(texts);
     m_line = texts.line;
 }

@@ -2,6 +2,7 @@
 #include "form_position/form_position_window.h"
 
 #include "ui/controls.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "ui/key_filter.h"
 #include "core/number_text.h"
@@ -166,6 +167,7 @@ void FormPositionWindow::showTolerance()
         showLengthTolerance();
     else
         showDiameterTolerance();
+    announce(this, spokenResults({m_value}));
 }
 
 } // namespace merilon

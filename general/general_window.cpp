@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "ui/controls.h"
 #include "ui/result_window.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 
 #include <QComboBox>
@@ -202,9 +203,10 @@ void GeneralWindow::recompute()
     const general::GeneralTexts texts =
         general::generalTexts(m_size->text(), m_sizeClass->currentIndex(), m_formClass->currentIndex(),
                               general::firstGrade + m_grade->currentIndex(), m_designation);
-    showResults<general::GeneralTexts>(m_results, resultTexts, texts);
+    const QList<QLineEdit *> changed = showResults<general::GeneralTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
+    announce(this, texts.message.isEmpty() ? spokenResults(changed) : texts.message);
     m_requirement = texts.requirement;
 }
 

@@ -76,10 +76,10 @@ class DesktopTest : public QObject
         QTest::newRow("Форма5") << factory<FormPositionWindow>()
                                 << QStringList{"Комбо1", "Комбо2", "Комбо3", "Текст1", "Текст2"};
         QTest::newRow("Форма4") << factory<UnspecifiedWindow>()
-                                << QStringList{"Комбо1", "Комбо2", "Комбо3", "Текст1"};
+                                << QStringList{"Комбо1", "Комбо2", "Комбо3", "Текст1", "Метка7"};
         QTest::newRow("Форма3") << factory<AngleWindow>() << QStringList{"Комбо1", "Комбо2", "Текст1"};
         QTest::newRow("Форма2") << factory<SymbolChart>() << QStringList{};
-        QTest::newRow("ФАвтор") << factory<AboutWindow>() << QStringList{"Текст1", "Текст2"};
+        QTest::newRow("ФАвтор") << factory<AboutWindow>() << QStringList{"Текст1", "Текст2", "Изображение2"};
         QTest::newRow("ФПосадки") << factory<FitWindow>()
                                   << QStringList{"Размер", "ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет",
                                                  "ES", "es", "EI", "ei", "Dmax", "dmax", "Dmin", "dmin", "TD", "Td",
@@ -111,8 +111,10 @@ private slots:
             if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)
                 || qobject_cast<QComboBox *>(control->parentWidget()) || control->inherits("QScrollBar"))
                 continue;
-            const QString name = qobject_cast<QComboBox *>(control) ? labelledBy(control)
-                                                                     : accessible(control, QAccessible::Name);
+            // A list is named by its caption, unless it has a name of its own.
+            const QString name = qobject_cast<QComboBox *>(control) && control->accessibleName().isEmpty()
+                ? labelledBy(control)
+                : accessible(control, QAccessible::Name);
             QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
         }
         // No unnamed edit field, shown or hidden, stands in the accessible tree (the

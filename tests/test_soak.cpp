@@ -157,7 +157,8 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"Список"_s, Keys::None}, {u"Найдено"_s, Keys::None}, {u"Сообщение"_s, Keys::None}},
          {u"Система"_s, u"Ряд"_s},
          {u"Размер"_s, u"ЗазорНаим"_s, u"ЗазорНаиб"_s, u"Список"_s}},
-        {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {}, {u"Текст1"_s, u"Текст2"_s}},
+        {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {},
+         {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
 }
@@ -1284,14 +1285,24 @@ private:
             tally("keys with no window active");
             return;
         }
+        // Escape anywhere in the About window, and Space or Return on its exit picture,
+        // close it.
+        if (usable(About) && focus->window() == m_live[About].window.data()
+            && (m_escape || ((space || m_enter) && focus == control(About, u"Изображение2"_s)))) {
+            send(focus);
+            settle();
+            m_live[About].open = false;
+            tally("About windows closed from the keyboard");
+            return;
+        }
         const auto where = focused(focus);
-        // A button on the main window that has the focus: Space clicks it.
-        if (!where && space && m_live[Main].open) {
+        // A button on the main window that has the focus: Space or Return clicks it.
+        if (!where && (space || m_enter) && m_live[Main].open) {
             for (int w = FormPosition; w < WindowCount; ++w) {
                 if (!facts()[std::size_t(w)].button.isEmpty()
                     && focus == m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button)) {
                     send(focus);
-                    tally("buttons pressed with Space");
+                    tally("buttons pressed with Space or Return");
                     afterOpening(w);
                     return;
                 }
@@ -1323,8 +1334,8 @@ private:
         send(focus);
         if (row >= 0)
             rowOpened(row);
-        if (w == Fits && name == u"Подбор"_s && space) {
-            tally("searches opened with Space");
+        if (w == Fits && name == u"Подбор"_s && (space || m_enter)) {
+            tally("searches opened with Space or Return");
             searchOpened();
             return;
         }
@@ -1385,9 +1396,11 @@ private:
         const bool up = plain && (k.key == Qt::Key_Up || k.key == Qt::Key_PageUp);
         const bool down = plain && (k.key == Qt::Key_Down || k.key == Qt::Key_PageDown);
         m_enter = plain && (k.key == Qt::Key_Return || k.key == Qt::Key_Enter);
+        m_escape = plain && k.key == Qt::Key_Escape;
         stroke([&k](QWidget *target) { QTest::sendKeyEvent(QTest::Click, target, k.key, QString::fromLatin1(k.text), k.modifiers); },
                k.cut, up, down, plain && k.key == Qt::Key_Space);
         m_enter = false;
+        m_escape = false;
     }
 
     void type(const QString &text)
@@ -1819,6 +1832,7 @@ private:
     DragModel m_drag;
     std::vector<fits::FoundFit> m_searchRows; // the fit search's rows, as its model lists them
     bool m_enter = false;                     // the key being sent is Return or Enter
+    bool m_escape = false;                    // the key being sent is Escape
     QString m_fault;
     QMap<QString, int> m_tally;
 };

@@ -10,10 +10,11 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n qt6-wayland)
 # The tools of the tests: the package check (dpkg-dev, file for CPack, desktop-file-utils,
 # lintian, appstream), the benchmarks, Valgrind's memcheck, and the screen-reader check
-# on a virtual X server with the accessibility bus, and the Wayland check (the weston
-# compositor, real pointer input with xdotool).
+# on a virtual X server with the accessibility bus, the Wayland check (the weston
+# compositor, real pointer input with xdotool), and the check of what the screen reader
+# Orca says (Orca, speech-dispatcher, the Russian locale).
 tests=(dpkg-dev file desktop-file-utils lintian appstream libbenchmark-dev valgrind
-       xvfb at-spi2-core dbus-x11 python3-pyatspi weston xdotool)
+       xvfb at-spi2-core dbus-x11 python3-pyatspi weston xdotool orca speech-dispatcher locales-all)
 if [ "${1:-}" = --tests ]; then
   shift
   packages+=("${tests[@]}")

@@ -5,7 +5,6 @@
 #include "core/number_text.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -163,62 +162,9 @@ void ResultBox::paintEvent(QPaintEvent *event)
     style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
 }
 
-namespace {
-
-// A result label as screen readers get it: the shown text as its text, like an edit
-// field's; a plain label offers its text only as its name.
-class ResultLabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
-{
-public:
-    explicit ResultLabelAccessible(ResultLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Value ? shown() : QAccessibleWidget::text(kind);
-    }
-
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return int(shown().size()); }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *start, int *end) const override
-    {
-        *start = *end = offset;
-        return {};
-    }
-
-private:
-    QString shown() const { return static_cast<const ResultLabel *>(object())->shown(); }
-};
-
-// Qt asks the factory installed last first, and with the most derived class first.
-QAccessibleInterface *resultLabelAccessible(const QString &, QObject *object)
-{
-    if (auto *label = qobject_cast<ResultLabel *>(object))
-        return new ResultLabelAccessible(label);
-    return nullptr;
-}
-
-} // namespace
-
 void setUpControls()
 {
     wheelGuard = new WheelGuard(QCoreApplication::instance());
-    QAccessible::installFactory(resultLabelAccessible);
 }
 
 ResultLabel::ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent)

@@ -23,8 +23,8 @@ int px(int twips);
 // twips meet in pixels too.
 QRect rectTwips(int left, int top, int width, int height);
 
-// The application-wide pieces of the controls: the wheel rule of the lists and the
-// screen readers' view of result labels. Called by setUpApplication().
+// The application-wide piece of the controls: the wheel rule of the lists. Called by
+// setUpApplication().
 void setUpControls();
 
 // Makes `window` a parentless top-level window with a fixed single border, no

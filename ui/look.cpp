@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/look.h"
 
+#include "ui/speech.h"
+
 #include "ui/controls.h"
 
 #include <QAbstractButton>
@@ -107,6 +109,7 @@ void setUpApplication()
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTexts);
     setUpControls();
+    setUpSpeech();
 }
 
 QFont font(double points, bool bold, bool underline)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/result_window.h"
 
+#include "ui/speech.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -37,10 +39,12 @@ private:
 void copyOnRequest(QWidget *window, QPushButton *button, const QList<QWidget *> &controls,
                    std::function<QString()> text)
 {
-    const auto copy = [text = std::move(text)] {
+    const auto copy = [window, text = std::move(text)] {
         const QString copied = text();
-        if (!copied.isEmpty())
-            QGuiApplication::clipboard()->setText(copied);
+        if (copied.isEmpty())
+            return;
+        QGuiApplication::clipboard()->setText(copied);
+        announce(window, QStringLiteral("Скопировано"));
     };
     QObject::connect(button, &QPushButton::clicked, window, copy);
     auto *key = new QShortcut(QKeySequence::Copy, window);

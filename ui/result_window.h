@@ -34,16 +34,21 @@ QList<QLineEdit *> resultBoxes(const Controls &made, std::span<const ResultText<
     return boxes;
 }
 
-// Shows the texts in the boxes; only the boxes whose text changes are touched, since
-// each new text is laid out again, and heard.
+// Shows the texts in the boxes and returns those whose text changed; only they are
+// touched, since each new text is laid out again, and heard.
 template <typename Texts>
-void showResults(const QList<QLineEdit *> &boxes, std::span<const ResultText<Texts>> results, const Texts &texts)
+QList<QLineEdit *> showResults(const QList<QLineEdit *> &boxes, std::span<const ResultText<Texts>> results,
+                               const Texts &texts)
 {
+    QList<QLineEdit *> changed;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         const QString &text = texts.*results[static_cast<std::size_t>(i)].text;
-        if (boxes[i]->text() != text)
+        if (boxes[i]->text() != text) {
             boxes[i]->setText(text);
+            changed.append(boxes[i]);
+        }
     }
+    return changed;
 }
 
 // The button and Ctrl+C anywhere in the window copy `text()` (nothing, if it is

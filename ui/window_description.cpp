@@ -174,10 +174,13 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
         QWidget *control = made[d.name];
         QString name = toQString(d.accessibleName);
         if (!d.label.empty()) {
+            // A control named in its own words is not labelled by its caption as
+            // well: screen readers would read the caption in place of the name.
             auto *label = made.get<QLabel>(d.label);
-            label->setBuddy(control);
-            if (name.isEmpty())
+            if (name.isEmpty()) {
+                label->setBuddy(control);
                 name = label->text().trimmed();
+            }
         }
         control->setAccessibleName(name);
         if (!d.accessibleDescription.empty())

@@ -2,6 +2,7 @@
 #include "unspecified/unspecified_window.h"
 
 #include "ui/controls.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "core/number_text.h"
 #include "unspecified/unspecified_tables.h"
@@ -56,7 +57,7 @@ constexpr ControlDescription controls[] = {
      .font = {12, true}},
 };
 
-constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Комбо3", u"Текст1"};
+constexpr std::u16string_view tabOrder[] = {u"Комбо1", u"Комбо2", u"Комбо3", u"Текст1", u"Метка7"};
 
 } // namespace
 
@@ -82,6 +83,8 @@ void UnspecifiedWindow::buildControls()
     const Controls made = ui::buildControls(this, description());
     m_notesFrame = made.get<QGroupBox>(u"Рамка3");
     m_notes = made.get<ui::ResultLabel>(u"Метка7");
+    // The notes take the focus, so that the keyboard and a screen reader reach them.
+    m_notes->setFocusPolicy(Qt::StrongFocus);
     setTextColour(m_notes, plainText); // the red belongs to the frame's caption only
     m_kind = made.get<QComboBox>(u"Комбо1");
     m_group = made.get<QComboBox>(u"Комбо3");
@@ -118,6 +121,7 @@ void UnspecifiedWindow::showValue()
     if (const std::optional<QString> text =
             unspecified::valueText(m_table, m_interval->currentText(), m_group->currentText()))
         m_value->setText(*text);
+    announce(this, spokenResults({m_value}));
 }
 
 void UnspecifiedWindow::readKind()

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The pieces every window shares: the key filter, the lists, the look.
+// The pieces every window shares: the key filter, the lists, the look, what a
+// screen reader reads.
 #include "ui/controls.h"
 #include "ui/key_filter.h"
+#include "ui/speech.h"
 #include "ui/window_description.h"
 #include "tests/gui_test.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -195,6 +198,53 @@ private slots:
                         QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QString("OK"));
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QString("Отмена"));
+    }
+
+    // What a screen reader reads: a text box's, a result label's and a choice list's
+    // whole value as one run of text; a window as a window; the results with their unit.
+    void screenReaderFaces()
+    {
+        QWidget window;
+        window.setWindowTitle(u"Окно"_s);
+        auto *box = new QLineEdit(u"-20"_s, &window);
+        box->setAccessibleName(u"верхнее"_s);
+        box->setAccessibleDescription(u"в микрометрах"_s);
+        auto *lower = new QLineEdit(u"-41"_s, &window);
+        lower->setAccessibleName(u"нижнее"_s);
+        lower->setAccessibleDescription(u"в микрометрах"_s);
+        auto *label = new ui::ResultLabel(u"Метка"_s, u"0,2\n\rмм"_s, QRect(0, 0, 900, 300), &window);
+        auto *list = new QComboBox(&window);
+        list->addItems({u"6"_s, u"7"_s});
+        list->setCurrentIndex(1);
+        for (QWidget *w : std::initializer_list<QWidget *>{box, label, list}) {
+            QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(w)->textInterface();
+            QVERIFY2(text, qPrintable(w->metaObject()->className()));
+            int start = -1, end = -1;
+            text->attributes(1, &start, &end);
+            QCOMPARE(start, 0);
+            QCOMPARE(end, text->characterCount());
+            QVERIFY(end > 0);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Value), u"7"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), u"Окно"_s);
+        QCOMPARE(ui::spokenResults({box, lower}), u"верхнее -20, нижнее -41, в микрометрах"_s);
+        lower->clear();
+        QCOMPARE(ui::spokenResults({lower}), QString());
+    }
+
+    // Return and Enter press the focused button, as Space does.
+    void returnPressesTheFocusedButton()
+    {
+        QWidget window;
+        auto *button = new QPushButton(u"Копировать"_s, &window);
+        test::showAndWait(&window);
+        button->setFocus();
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTRY_COMPARE(clicks.size(), 1);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(clicks.size(), 2);
     }
 };
 

@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(m_notes->parentWidget()->objectName(), u"Рамка3"_s);
         QVERIFY(m_notes->wordWrap());
         QVERIFY(child<QLabel>(m_window.get(), u"Метка4"_s)->alignment() & Qt::AlignRight);
-        const QStringList expected = {u"Комбо2"_s, u"Комбо3"_s, u"Текст1"_s, u"Комбо1"_s};
+        const QStringList expected = {u"Комбо2"_s, u"Комбо3"_s, u"Текст1"_s, u"Метка7"_s, u"Комбо1"_s};
         QStringList tabbed;
         for (qsizetype i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
