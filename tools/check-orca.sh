@@ -10,7 +10,7 @@ here=$(dirname "$(realpath "$0")")
 
 if [ "${MERILON_ORCA_BUS:-}" = 1 ]; then
   # Inside the session bus: Orca first, then the check, which starts the program.
-  orca --replace ${MERILON_ORCA_DEBUG:+--debug-file="$MERILON_ORCA_DEBUG"} >"$MERILON_ORCA_WORK/orca.log" 2>&1 &
+  orca --replace >"$MERILON_ORCA_WORK/orca.log" 2>&1 &
   orca=$!
   trap 'kill "$orca" 2>/dev/null || true' EXIT
   timeout 240 /usr/bin/python3 "$here/check_orca.py" "$program" "$MERILON_ORCA_WORK/spoken.txt"

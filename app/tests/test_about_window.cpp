@@ -315,6 +315,28 @@ private slots:
         }
     }
 
+    // From the keyboard: Escape closes the window from any of its controls, and
+    // «Выход» takes the focus and closes it with Space or Return.
+    void keyboardCloses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Escape in the licence") << u"Текст1"_s << int(Qt::Key_Escape);
+        QTest::newRow("Escape in the address") << u"Текст2"_s << int(Qt::Key_Escape);
+        QTest::newRow("Space on Выход") << u"Изображение2"_s << int(Qt::Key_Space);
+        QTest::newRow("Return on Выход") << u"Изображение2"_s << int(Qt::Key_Return);
+    }
+    void keyboardCloses()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QWidget *target = child<QWidget>(m_window.get(), control);
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key(key));
+        QVERIFY(!m_window->isVisible());
+    }
+
     void navigation()
     {
         MainWindow main;
