@@ -89,20 +89,39 @@ protected:
     QString value() const override { return static_cast<const ResultLabel *>(object())->shown(); }
 };
 
-// A list without an edit field: its current item as its text, which is what Orca reads
-// as a list's value.
+// A list without an edit field: named by its own name (Qt's face on Linux gives the
+// current item as the name, and the caption beside it by a relation), with the
+// current item as its text, which Orca 43 reads as a list's value, and on Qt 6.8 and
+// later as its "valuetext" attribute too, which Orca 48 reads.
 class ChoiceListFace final : public TextFace
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    , public QAccessibleAttributesInterface
+#endif
 {
 public:
     explicit ChoiceListFace(QComboBox *list) : TextFace(list, QAccessible::ComboBox) {}
 
-    int childCount() const override { return QAccessibleWidget::childCount(); }
     QStringList actionNames() const override { return {showMenuAction()}; }
     void doAction(const QString &action) override
     {
         if (action == showMenuAction())
             list()->showPopup();
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface *>(this);
+        return TextFace::interface_cast(type);
+    }
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override
+    {
+        if (key != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("valuetext"), value()}});
+    }
+#endif
 
 protected:
     QString value() const override { return list()->currentText(); }

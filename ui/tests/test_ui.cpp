@@ -200,8 +200,8 @@ private slots:
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QString("Отмена"));
     }
 
-    // What a screen reader reads: a text box's, a result label's and a choice list's
-    // whole value as one run of text; a window as a window; the results with their unit.
+    // What a screen reader reads: a text box's, a result label's and a list's whole
+    // value as one run of text; a window as a window; the results with their unit.
     void screenReaderFaces()
     {
         QWidget window;
