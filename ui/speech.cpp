@@ -262,7 +262,9 @@ protected:
         auto *button = qobject_cast<QPushButton *>(watched);
         if (!button || !button->isEnabled() || qobject_cast<QDialog *>(button->window()))
             return false;
-        button->animateClick();
+        // At once, as Space's release clicks it: what the button does is done when the
+        // key has been handled.
+        button->click();
         return true;
     }
 };
