@@ -12,7 +12,9 @@ if [ "${MERILON_ORCA_BUS:-}" = 1 ]; then
   # Inside the session bus: Orca first, then the check, which starts the program.
   orca --replace >"$MERILON_ORCA_WORK/orca.log" 2>&1 &
   orca=$!
-  trap 'kill "$orca" 2>/dev/null || true' EXIT
+  # Orca, and the speech-dispatcher it started (whose socket lies in this run's
+  # runtime folder), end with the check.
+  trap 'kill "$orca" 2>/dev/null; pkill -f -- "$XDG_RUNTIME_DIR" 2>/dev/null; true' EXIT
   timeout 240 /usr/bin/python3 "$here/check_orca.py" "$program" "$MERILON_ORCA_WORK/spoken.txt"
   exit
 fi
@@ -27,7 +29,8 @@ locale -a 2>/dev/null | grep -ix 'ru_RU.utf8' >/dev/null || skip "no Russian loc
 
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The result is the check's: a file that a dying process still writes does not fail it.
+trap 'status=$?; kill "$xvfb" 2>/dev/null; sleep 0.5; rm -rf "$work" 2>/dev/null; exit "$status"' EXIT
 # A home of its own: speech-dispatcher's settings, a silent sound device (it will not
 # start without one), Orca's defaults.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
