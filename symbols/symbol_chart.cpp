@@ -7,9 +7,13 @@
 #include "symbols/symbol_texts.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <vector>
 
 namespace merilon {
@@ -81,11 +85,49 @@ const std::vector<ControlDescription> &controls()
     return all;
 }
 
+// A dotted frame around the focused symbol, in the pixel of free space around it.
+class FocusMark final : public QWidget
+{
+public:
+    explicit FocusMark(QWidget *frame) : QWidget(frame)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// The symbol the arrow key leads to from symbol `i`, in reading order; `i` where the
+// chart ends.
+std::size_t symbolAfterKey(std::size_t i, int key)
+{
+    const std::size_t count = symbols::chart.size();
+    switch (key) {
+    case Qt::Key_Left:
+        return i > 0 ? i - 1 : i;
+    case Qt::Key_Right:
+        return i + 1 < count ? i + 1 : i;
+    case Qt::Key_Up:
+        return i >= columns ? i - columns : i;
+    case Qt::Key_Down:
+        return i + columns < count ? i + columns : i;
+    default:
+        return i;
+    }
+}
+
 } // namespace
 
 const WindowDescription &SymbolChart::description()
 {
-    static const WindowDescription window = {u"Форма2", u"Допуски (знаки)", 4560, 4185, controls(), {}};
+    static const WindowDescription window = {u"Форма2", u"Допуски (знаки)", 4560, 4185, controls(), pictureNames};
     return window;
 }
 
@@ -119,10 +161,13 @@ void SymbolChart::buildControls()
     }
     for (QWidget *watched : std::initializer_list<QWidget *>{m_nameFrame, m_groupFrame, m_symbolFrame})
         watched->setMouseTracking(true);
+    // The symbols take the focus from the keyboard in reading order (the tab order),
+    // by Tab and by the arrow keys.
     for (QLabel *picture : m_symbols) {
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
     }
+    m_focusMark = new FocusMark(m_symbolFrame);
     for (QGroupBox *frame : {m_nameFrame, m_groupFrame, m_symbolFrame})
         frame->installEventFilter(this);
 }
@@ -144,18 +189,48 @@ void SymbolChart::mouseMoveEvent(QMouseEvent *)
     showIdleTexts();
 }
 
+void SymbolChart::showSymbolTexts(std::size_t i)
+{
+    showIdleTexts();
+    m_group->setResult(toQString(symbols::chart[i].group));
+    m_name->setResult(toQString(symbols::chart[i].name));
+}
+
 bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
 {
+    const auto symbol = std::find(m_symbols.begin(), m_symbols.end(), watched);
+    if (symbol != m_symbols.end()) {
+        const auto i = static_cast<std::size_t>(symbol - m_symbols.begin());
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            showSymbolTexts(i);
+            return true;
+        case QEvent::FocusIn:
+            m_focusMark->setGeometry((*symbol)->geometry().adjusted(-1, -1, 1, 1));
+            m_focusMark->raise();
+            m_focusMark->show();
+            // Reached from the keyboard, a symbol shows its texts as the pointer on it
+            // does; the window opening on the first keeps the hint.
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+                showSymbolTexts(i);
+            break;
+        case QEvent::FocusOut:
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+                m_focusMark->hide();
+            break;
+        case QEvent::KeyPress:
+            if (const std::size_t next = symbolAfterKey(i, static_cast<QKeyEvent *>(event)->key()); next != i) {
+                m_symbols[next]->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseMove)
         return QWidget::eventFilter(watched, event);
-    for (std::size_t i = 0; i < m_symbols.size(); ++i) {
-        if (watched == m_symbols[i]) {
-            showIdleTexts();
-            m_group->setResult(toQString(symbols::chart[i].group));
-            m_name->setResult(toQString(symbols::chart[i].name));
-            return true;
-        }
-    }
     if (watched == m_nameFrame || watched == m_groupFrame || watched == m_symbolFrame) {
         showIdleTexts();
         return true;

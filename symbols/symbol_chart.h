@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The symbol chart `Форма2`: the fifteen drawing symbols of form and position
-// tolerances of GOST 2.308-79 in a grid; the mouse over a symbol names its group
-// and its tolerance below the grid.
+// tolerances of GOST 2.308-79 in a grid; the mouse over a symbol, or the focus on it
+// (Tab and the arrow keys), names its group and its tolerance below the grid.
 #pragma once
 
 #include <QWidget>
@@ -40,6 +40,8 @@ private:
     // Both text areas back to their idle state: no group, the hint in the name area
     // (Имя of the design).
     void showIdleTexts();
+    // The group and name of symbol `i` (0 … 14), as the pointer on it shows them.
+    void showSymbolTexts(std::size_t i);
 
     QGroupBox *m_nameFrame = nullptr;        // Рамка3
     ui::ResultLabel *m_name = nullptr;       // Метка3
@@ -47,6 +49,7 @@ private:
     ui::ResultLabel *m_group = nullptr;      // Метка2
     QGroupBox *m_symbolFrame = nullptr;      // Рамка1
     std::array<QLabel *, 15> m_symbols = {}; // Изображение1 … Изображение15
+    QWidget *m_focusMark = nullptr;          // around the symbol with the focus
 };
 
 } // namespace merilon

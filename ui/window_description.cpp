@@ -186,6 +186,11 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
         if (!d.accessibleDescription.empty())
             control->setAccessibleDescription(toQString(d.accessibleDescription));
     }
+    // What the tab order lists takes the focus from the keyboard, a picture too.
+    for (const std::u16string_view name : tabOrder) {
+        if (made[name]->focusPolicy() == Qt::NoFocus)
+            made[name]->setFocusPolicy(Qt::TabFocus);
+    }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(made[tabOrder[i - 1]], made[tabOrder[i]]);
     if (!tabOrder.empty())

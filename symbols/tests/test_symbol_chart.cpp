@@ -151,6 +151,41 @@ private slots:
         QCOMPARE(m_name->text(), QStringLiteral("Допуск формы заданного профиля"));
     }
 
+    void keyboardReachesEverySymbol()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // The window opens with the focus on the first symbol and the hint kept.
+        QCOMPARE(QApplication::focusWidget(), symbol(1));
+        QCOMPARE(m_name->text(), idle);
+        // Tab goes through the symbols in reading order; each shows what the pointer on
+        // it shows.
+        for (int number = 2; number <= 15; ++number) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), symbol(number));
+            const QStringList shown = {m_group->text(), m_name->text()};
+            pointAt(m_window.get(), QPoint(2, 150));
+            pointAt(symbol(number), QPoint(5, 5));
+            QCOMPARE(shown, QStringList({m_group->text(), m_name->text()}));
+        }
+        // The arrow keys move in the grid and stop at its edges.
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Up, 10}, {Qt::Key_Left, 9}, {Qt::Key_Down, 14},
+                                                 {Qt::Key_Right, 15}, {Qt::Key_Right, 15}, {Qt::Key_Down, 15},
+                                                 {Qt::Key_Up, 10}, {Qt::Key_Up, 5}, {Qt::Key_Up, 5}};
+        for (const auto &[key, number] : steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), symbol(number));
+        }
+        QCOMPARE(m_group->text(), QStringLiteral("Допуск расположения"));
+        QCOMPARE(m_name->text(), QStringLiteral(" Допуск параллельности"));
+        // A screen reader names a symbol by its tolerances and its group.
+        QCOMPARE(symbol(12)->accessibleName(), QStringLiteral("1. Допуск радиального биения; 2. Допуск торцевого "
+                                                              "биения; 3. Допуск биения в заданном направлении"));
+        QCOMPARE(symbol(12)->accessibleDescription(), QStringLiteral("Суммарный допуск формы и расположения"));
+        // The pointer still rules the texts where it moves.
+        pointAt(m_window.get(), QPoint(2, 150));
+        QCOMPARE(m_name->text(), idle);
+    }
+
     void pictures()
     {
         QList<QImage> seen;
