@@ -10,7 +10,7 @@ here=$(dirname "$(realpath "$0")")
 
 if [ "${MERILON_ORCA_BUS:-}" = 1 ]; then
   # Inside the session bus: Orca first, then the check, which starts the program.
-  orca --replace >"$MERILON_ORCA_WORK/orca.log" 2>&1 &
+  orca --replace ${MERILON_ORCA_DEBUG:+--debug-file="$MERILON_ORCA_DEBUG"} >"$MERILON_ORCA_WORK/orca.log" 2>&1 &
   orca=$!
   # Orca, and the speech-dispatcher it started (whose socket lies in this run's
   # runtime folder), end with the check.

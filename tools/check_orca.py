@@ -2,8 +2,9 @@
 # Drives Мерилон from the keyboard alone, as a blind user does, with the screen reader
 # Orca running, and checks what Orca says: a list's caption and value, the results
 # after a choice (whole and once), a result box's name and value on Tab (once), a list
-# without an edit field by its own name and value, the fit after a choice, a message,
-# and a button pressed with Return. Orca's speech goes to a file (tools/check-orca.sh
+# without an edit field by its own name and value, the fit after a choice, a window's
+# title, a message, an empty result box, the symbols of the chart from the keyboard,
+# and a button pressed with Return; and no word of a selection the user did not make. Orca's speech goes to a file (tools/check-orca.sh
 # sets that up); the check waits for what must be heard instead of sleeping fixed
 # times.   Usage: check_orca.py PROGRAM SPOKEN_FILE
 import subprocess
@@ -11,7 +12,10 @@ import sys
 import time
 
 program, spoken_file = sys.argv[1], sys.argv[2]
+program_output = spoken_file + '.program'
 failures = []
+# Orca's words for a selection that the user did not make.
+NOISE = ('не выделен', 'выделено')
 SLOW = 20.0  # seconds: the longest Orca may take to say something on a loaded machine
 
 
@@ -66,15 +70,26 @@ def main():
     if not any('Чтение с экрана' in line for line in wait_for_orca()):
         print('FAIL: Orca did not start to speak')
         return 1
-    process = subprocess.Popen([program])
-    try:
-        drive()
-    finally:
-        process.terminate()
-        process.wait()
+    with open(program_output, 'w') as output:
+        process = subprocess.Popen([program], stdout=output, stderr=subprocess.STDOUT)
+        try:
+            drive()
+        finally:
+            ended = process.poll()
+            process.terminate()
+            process.wait()
     print(f'{time.monotonic() - start:.0f} s with Orca')
+    if ended is not None:
+        failures.append(f'the program ended by itself during the check, with status {ended}')
+    noise = [line for line in spoken() if any(word in line for word in NOISE)]
+    if noise:
+        failures.append(f'heard what says nothing about the program: {noise}')
     for failure in failures:
         print('FAIL:', failure)
+    if failures:
+        print('--- heard:', *spoken(), sep='\n  ')
+        with open(program_output, errors='replace') as output:
+            print('--- the program\'s output:', output.read()[-4000:], sep='\n')
     return 1 if failures else 0
 
 
@@ -90,7 +105,8 @@ def window(title):
     """Waits for a window of the program with this caption and gives it the focus."""
     end = time.monotonic() + SLOW
     while time.monotonic() < end:
-        found = subprocess.run(['xdotool', 'search', '--name', f'^{title}$'], capture_output=True, text=True)
+        pattern = title.replace('(', r'\(').replace(')', r'\)')
+        found = subprocess.run(['xdotool', 'search', '--name', f'^{pattern}$'], capture_output=True, text=True)
         ids = found.stdout.split()
         if ids:
             subprocess.run(['xdotool', 'windowactivate', '--sync', ids[-1]], capture_output=True)
@@ -123,13 +139,26 @@ def drive():
     mark = key('Tab', 'Down')
     hear(mark, 'H7/g7, посадка с зазором, зазор наибольший 49 мкм, наименьший 7 мкм', 'the fit after a choice',
          once=True)
+    # "Read title" (Orca's key and Enter on the keypad) names the window.
+    hear(key('Insert+KP_Enter'), 'Посадки', 'the fit window read by its title')
     # A size that is no number: the message is spoken.
     mark = key('shift+Tab', 'shift+Tab', 'shift+Tab', 'End', 'x')
     hear(mark, 'Размер не число', 'the size message')
-    # Back in the main window, from the box at the bottom past the sizes to «О программе»:
+    # Back past the buttons to the empty interference box: its name all the same.
+    hear(key(*['shift+Tab'] * 7), 'Наименьший натяг Nmin', 'an empty result box by its name')
+    # The symbol chart, from the button before the box at the bottom: the symbols take
+    # the focus, Tab and the arrow keys, each heard by its tolerance and group.
+    window('Мерилон')
+    hear(key('shift+Tab', 'Return'), 'Допуск прямолинейности', 'the first symbol as the chart opens')
+    window('Допуски (знаки)')
+    mark = key('Tab')
+    hear(mark, 'Допуск плоскостности', 'the next symbol by Tab')
+    hear(mark, 'Допуск формы', 'the symbol\'s group')
+    hear(key('Down'), 'Допуск наклона', 'the symbol below by the arrow key')
+    # Back in the main window, past the box at the bottom and the sizes to «О программе»:
     # Return presses it, and the About window opens on its licence.
     window('Мерилон')
-    hear(key('Tab', 'Tab'), 'О программе', 'the About button')
+    hear(key('Tab', 'Tab', 'Tab'), 'О программе', 'the About button')
     hear(key('Return'), 'Лицензионное соглашение', 'the About window opened with Return')
 
 

@@ -144,6 +144,10 @@ ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys
         setTextMargins(1, 0, 1, 2);
     }
     applyKeyFilter(this);
+    // The caret's place is settled now: a box that never held a text would otherwise
+    // report its caret as moved when the focus first comes in, just before the focus
+    // itself, and Orca 43 would then take the focus in silence, the box's name unsaid.
+    setCursorPosition(0);
 }
 
 void ResultBox::paintEvent(QPaintEvent *event)

@@ -158,10 +158,14 @@ public:
         return s;
     }
 
-    // A result box that nothing can change keeps its selection to itself: Qt selects
-    // it all as the Tab key reaches it, and Orca 43 would read it once as selected and
-    // once as the box's value.
-    bool selectionShown() const { return !box()->isReadOnly() && box()->hasSelectedText(); }
+    // The selection as screen readers hear of it: none in a result box, which nothing
+    // can change, nor of the whole text, which Qt selects as the Tab key reaches a box
+    // and drops as the focus leaves it (Orca 43 would read a result twice, and say
+    // "text unselected" on every Tab out of a box); a part the user selects, yes.
+    bool selectionShown() const
+    {
+        return !box()->isReadOnly() && box()->hasSelectedText() && box()->selectedText() != box()->text();
+    }
     void selection(int index, int *start, int *end) const override
     {
         *start = *end = 0;
