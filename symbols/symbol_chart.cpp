@@ -218,12 +218,15 @@ bool SymbolChart::eventFilter(QObject *watched, QEvent *event)
             if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
                 m_focusMark->hide();
             break;
-        case QEvent::KeyPress:
-            if (const std::size_t next = symbolAfterKey(i, static_cast<QKeyEvent *>(event)->key()); next != i) {
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const std::size_t next = key->modifiers() & ~Qt::KeypadModifier ? i : symbolAfterKey(i, key->key());
+            if (next != i) {
                 m_symbols[next]->setFocus(Qt::OtherFocusReason);
                 return true;
             }
             break;
+        }
         default:
             break;
         }

@@ -1308,6 +1308,10 @@ private:
                 }
             }
         }
+        if (usable(Symbols) && focus->window() == m_live[Symbols].window.data()) {
+            symbolKey(send, focus);
+            return;
+        }
         if (!where) {
             send(focus);
             tally("keys elsewhere");
@@ -1390,8 +1394,44 @@ private:
         }
     }
 
+    // A key on a symbol of the chart: Tab and Shift+Tab go round the symbols in
+    // reading order, the arrow keys move in the grid up to its edges, and the symbol
+    // reached shows its group and name.
+    void symbolKey(const std::function<void(QWidget *)> &send, QWidget *focus)
+    {
+        const int i = focus->objectName().mid(11).toInt() - 1;
+        int next = i;
+        if (m_stroke == QKeyCombination(Qt::Key_Tab))
+            next = (i + 1) % 15;
+        else if (m_stroke == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab))
+            next = (i + 14) % 15;
+        else if (m_stroke == QKeyCombination(Qt::Key_Left) && i % 5 > 0)
+            next = i - 1;
+        else if (m_stroke == QKeyCombination(Qt::Key_Right) && i % 5 < 4)
+            next = i + 1;
+        else if (m_stroke == QKeyCombination(Qt::Key_Up) && i >= 5)
+            next = i - 5;
+        else if (m_stroke == QKeyCombination(Qt::Key_Down) && i < 10)
+            next = i + 5;
+        send(focus);
+        QWidget *now = QApplication::focusWidget();
+        if (now != control(Symbols, u"Изображение%1"_s.arg(next + 1))) {
+            fault(u"Форма2: a key on symbol %1 leaves the focus on %2, not on symbol %3"_s.arg(i + 1).arg(
+                now ? now->objectName() : u"nothing"_s).arg(next + 1));
+            return;
+        }
+        if (next != i) {
+            ex(Symbols).text[u"Метка2"_s] = toQString(symbols::chart[std::size_t(next)].group);
+            ex(Symbols).text[u"Метка3"_s] = toQString(symbols::chart[std::size_t(next)].name);
+            tally("symbols reached from the keyboard");
+        } else {
+            tally("keys on a symbol");
+        }
+    }
+
     void key(const KeyStroke &k)
     {
+        m_stroke = QKeyCombination(k.modifiers, Qt::Key(k.key));
         const bool plain = k.modifiers == Qt::NoModifier;
         const bool up = plain && (k.key == Qt::Key_Up || k.key == Qt::Key_PageUp);
         const bool down = plain && (k.key == Qt::Key_Down || k.key == Qt::Key_PageDown);
@@ -1401,6 +1441,7 @@ private:
                k.cut, up, down, plain && k.key == Qt::Key_Space);
         m_enter = false;
         m_escape = false;
+        m_stroke = {};
     }
 
     void type(const QString &text)
@@ -1833,6 +1874,7 @@ private:
     std::vector<fits::FoundFit> m_searchRows; // the fit search's rows, as its model lists them
     bool m_enter = false;                     // the key being sent is Return or Enter
     bool m_escape = false;                    // the key being sent is Escape
+    QKeyCombination m_stroke;                 // the key being sent, none for typed text
     QString m_fault;
     QMap<QString, int> m_tally;
 };
