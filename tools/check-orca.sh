@@ -27,6 +27,25 @@ command -v xdotool >/dev/null || skip "no xdotool (Debian: xdotool)"
 command -v dbus-run-session >/dev/null || skip "no dbus-run-session (Debian: dbus-daemon)"
 locale -a 2>/dev/null | grep -ix 'ru_RU.utf8' >/dev/null || skip "no Russian locale ru_RU.UTF-8 (Debian: locales-all)"
 
+# Orca on a loaded machine has been seen to fall silent for good in the middle of a
+# run (once in fifteen runs; not even a key's echo from that point on). Such a run, and
+# only such, is run once more, and says so.
+if [ -z "${MERILON_ORCA_RUN:-}" ]; then
+  export MERILON_ORCA_STALLED
+  MERILON_ORCA_STALLED=$(mktemp)
+  rm -f "$MERILON_ORCA_STALLED"
+  status=0
+  MERILON_ORCA_RUN=1 bash "$0" "$program" || status=$?
+  if [ "$status" -ne 0 ] && [ -e "$MERILON_ORCA_STALLED" ]; then
+    rm -f "$MERILON_ORCA_STALLED"
+    echo "Orca fell silent: the check runs once more"
+    status=0
+    MERILON_ORCA_RUN=2 bash "$0" "$program" || status=$?
+    rm -f "$MERILON_ORCA_STALLED"
+  fi
+  exit "$status"
+fi
+
 work=$(mktemp -d)
 chmod 755 "$work"
 # The result is the check's: a file that a dying process still writes does not fail it.

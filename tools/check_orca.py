@@ -15,6 +15,9 @@ import time
 program, spoken_file = sys.argv[1], sys.argv[2]
 program_output = spoken_file + '.program'
 failures = []
+# Where Orca fell silent, if it did before the first failure: nothing at all is heard
+# from there on, not even the echo of a key.
+silence = {'mark': None}
 # Orca's words for a selection that the user did not make.
 NOISE = ('не выделен', 'выделено')
 SLOW = 20.0  # seconds: the longest Orca may take to say something on a loaded machine
@@ -56,6 +59,8 @@ def hear(mark, text, what=None, once=False):
             break
         time.sleep(0.05)
     else:
+        if not said(mark) and silence['mark'] is None and not failures:
+            silence['mark'] = mark
         failures.append(f'{what or "heard"}: «{text}» not heard; heard {said(mark)}')
         return
     if once:
@@ -85,12 +90,16 @@ def main():
     noise = [line for line in spoken() if any(word in line for word in NOISE)]
     if noise:
         failures.append(f'heard what says nothing about the program: {noise}')
+    stalled = silence['mark'] is not None and len(spoken()) == silence['mark']
     for failure in failures:
         print('FAIL:', failure)
     if failures or os.environ.get('MERILON_ORCA_SHOW'):
         print('--- heard:', *spoken(), sep='\n  ')
         with open(program_output, errors='replace') as output:
             print('--- the program\'s output:', output.read()[-4000:], sep='\n')
+    if stalled and os.environ.get('MERILON_ORCA_STALLED'):
+        print('Orca fell silent for good after', len(spoken()), 'utterances')
+        open(os.environ['MERILON_ORCA_STALLED'], 'w').close()
     return 1 if failures else 0
 
 
