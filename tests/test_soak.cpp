@@ -1395,8 +1395,9 @@ private:
     }
 
     // A key on a symbol of the chart: Tab and Shift+Tab go round the symbols in
-    // reading order, the arrow keys move in the grid up to its edges, and the symbol
-    // reached shows its group and name.
+    // reading order, Left and Right step through them in reading order up to the
+    // chart's ends, Up and Down move in a column, and the symbol reached shows its
+    // group and name.
     void symbolKey(const std::function<void(QWidget *)> &send, QWidget *focus)
     {
         const int i = focus->objectName().mid(11).toInt() - 1;
@@ -1405,9 +1406,9 @@ private:
             next = (i + 1) % 15;
         else if (m_stroke == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab))
             next = (i + 14) % 15;
-        else if (m_stroke == QKeyCombination(Qt::Key_Left) && i % 5 > 0)
+        else if (m_stroke == QKeyCombination(Qt::Key_Left) && i > 0)
             next = i - 1;
-        else if (m_stroke == QKeyCombination(Qt::Key_Right) && i % 5 < 4)
+        else if (m_stroke == QKeyCombination(Qt::Key_Right) && i < 14)
             next = i + 1;
         else if (m_stroke == QKeyCombination(Qt::Key_Up) && i >= 5)
             next = i - 5;

@@ -167,10 +167,12 @@ private slots:
             pointAt(symbol(number), QPoint(5, 5));
             QCOMPARE(shown, QStringList({m_group->text(), m_name->text()}));
         }
-        // The arrow keys move in the grid and stop at its edges.
+        // Left and Right step in reading order, Up and Down in a column; both stop at
+        // the chart's ends.
         const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Up, 10}, {Qt::Key_Left, 9}, {Qt::Key_Down, 14},
                                                  {Qt::Key_Right, 15}, {Qt::Key_Right, 15}, {Qt::Key_Down, 15},
-                                                 {Qt::Key_Up, 10}, {Qt::Key_Up, 5}, {Qt::Key_Up, 5}};
+                                                 {Qt::Key_Up, 10}, {Qt::Key_Up, 5}, {Qt::Key_Up, 5},
+                                                 {Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
         for (const auto &[key, number] : steps) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(QApplication::focusWidget(), symbol(number));
