@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/look.h"
 
-#include "ui/speech.h"
-
 #include "ui/controls.h"
+#include "ui/speech.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
