@@ -7,14 +7,8 @@
 #include "ui/controls.h"
 #include "ui/speech.h"
 #include "ui/window_description.h"
-#include "angles/angle_window.h"
-#include "app/about_window.h"
-#include "fits/fit_window.h"
+#include "app/windows.h"
 #include "fits/fits_tables.h"
-#include "general/general_window.h"
-#include "form_position/form_position_window.h"
-#include "symbols/symbol_chart.h"
-#include "unspecified/unspecified_window.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -29,6 +23,7 @@
 namespace merilon {
 
 using namespace ui;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -77,16 +72,8 @@ constexpr ControlDescription controls[] = {
      .text = u"Неуказанные допуски формы и расположения поверхностей", .background = lightGreen},
     {.name = u"Комманда4", .kind = Button, .rect = {3480, 2400, 2175, 855},
      .text = u"Указание на чертежах допусков формы и расположения", .background = lightGreen},
-    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455},
-     .text = u"Посадки — открыть окно\n\r"
-             u"Общие допуски — открыть окно\n\r"
-             u"Отверстие и вал вместе: отклонения и предельные размеры обоих полей, зазоры или натяги, характер "
-             u"посадки и её схема. Размер вводится с клавиатуры, поля выбираются из списков.\n\r"
-             u"Общие допуски по ГОСТ 30893.1 и ГОСТ 30893.2 для размеров без допуска на чертеже: размеры, углы, "
-             u"форма и расположение, и строка для технических требований.",
-     .colour = maroon, .background = grey,
-     .toolTip = u"Посадки, общие допуски: щёлкните строку со ссылкой или нажмите на ней Enter, чтобы открыть окно",
-     .accessibleName = u"Посадки и общие допуски: Enter на строке открывает окно"},
+    // Its text, tip and name come from the linked windows (description()).
+    {.name = u"Текст3", .kind = TextBrowser, .rect = {240, 3360, 5415, 1455}, .colour = maroon, .background = grey},
 };
 
 constexpr std::u16string_view tabOrder[] = {u"Комбо1",    u"ПД",        u"ВО",        u"НО",
@@ -95,9 +82,60 @@ constexpr std::u16string_view tabOrder[] = {u"Комбо1",    u"ПД",        u
 
 } // namespace
 
+namespace {
+
+// The linked windows' names as their link lines begin, the first capitalised:
+// "Посадки", "общие допуски" …
+QStringList linkedNames()
+{
+    QStringList names;
+    for (const WindowEntry &entry : windows()) {
+        if (entry.opening != Opening::Link)
+            continue;
+        QString name = toQString(entry.opener).section(u" — "_s, 0, 0);
+        if (!names.isEmpty())
+            name[0] = name[0].toLower();
+        names.append(name);
+    }
+    return names;
+}
+
+} // namespace
+
 const WindowDescription &MainWindow::description()
 {
-    static constexpr WindowDescription window = {u"Форма1", u"Мерилон", 5865, 4950, controls, tabOrder};
+    // Текст3: a line a linked window, then a paragraph a window on what it answers,
+    // the lines joined by LF and CR.
+    static const std::u16string advert = [] {
+        QStringList lines;
+        QStringList blurbs;
+        for (const WindowEntry &entry : windows()) {
+            if (entry.opening == Opening::Link) {
+                lines.append(toQString(entry.opener));
+                blurbs.append(toQString(entry.blurb));
+            }
+        }
+        return (lines + blurbs).join(u"\n\r"_s).toStdU16String();
+    }();
+    static const std::u16string toolTip =
+        (linkedNames().join(u", "_s)
+         + u": щёлкните строку со ссылкой или нажмите на ней Enter, чтобы открыть окно"_s).toStdU16String();
+    static const std::u16string accessibleName = [] {
+        QStringList names = linkedNames();
+        const QString last = names.size() > 1 ? names.takeLast() : QString();
+        return (names.join(u", "_s) + (last.isEmpty() ? QString() : u" и "_s + last)
+                + u": Enter на строке открывает окно"_s).toStdU16String();
+    }();
+    static const auto made = [] {
+        std::array<ControlDescription, std::size(controls)> all;
+        std::copy(std::begin(controls), std::end(controls), all.begin());
+        ControlDescription &advertBox = all.back();
+        advertBox.text = advert;
+        advertBox.toolTip = toolTip;
+        advertBox.accessibleName = accessibleName;
+        return all;
+    }();
+    static const WindowDescription window = {u"Форма1", u"Мерилон", 5865, 4950, made, tabOrder};
     return window;
 }
 
@@ -125,17 +163,19 @@ void MainWindow::buildControls()
     m_advert->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
                                       | Qt::LinksAccessibleByMouse);
     m_advert->setFocusPolicy(Qt::StrongFocus);
-    // The first two lines link to the fit window and the general tolerance window: a
-    // click on a link, or Enter on its line (anywhere else, the first link).
+    // The first lines link to the linked windows: a click on a link, or Enter on its
+    // line.
     QTextCharFormat link;
     link.setAnchor(true);
     link.setFontUnderline(true);
     link.setForeground(navy);
     QTextBlock line = m_advert->document()->firstBlock();
-    for (const QString &href : {QStringLiteral("#fits"), QStringLiteral("#general")}) {
+    for (const WindowEntry &entry : windows()) {
+        if (entry.opening != Opening::Link)
+            continue;
         QTextCursor cursor(line);
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        link.setAnchorHref(href);
+        link.setAnchorHref(linkOf(entry));
         cursor.setCharFormat(link);
         line = line.next();
     }
@@ -149,14 +189,13 @@ void MainWindow::buildControls()
     connect(m_size, &QComboBox::activated, this, [this] { showDeviations(); });
     connect(m_letter, &QComboBox::activated, this, [this] { showDeviations(); });
     // Windows: each button shows its window's single instance.
-    const auto opens = [&](std::u16string_view button, auto show) {
-        connect(made.get<QPushButton>(button), &QPushButton::clicked, this, show);
-    };
-    opens(u"Комманда1", [this] { m_formPosition.show(); });
-    opens(u"Комманда2", [this] { m_unspecified.show(); });
-    opens(u"Комманда3", [this] { m_angles.show(); });
-    opens(u"Комманда4", [this] { m_symbols.show(); });
-    opens(u"Комманда5", [this] { m_about.show(); });
+    for (const WindowEntry &entry : windows()) {
+        m_windows.push_back(std::make_unique<WindowSlot<QWidget>>(entry.make));
+        if (entry.opening == Opening::Button) {
+            WindowSlot<QWidget> *slot = m_windows.back().get();
+            connect(made.get<QPushButton>(entry.opener), &QPushButton::clicked, this, [slot] { slot->show(); });
+        }
+    }
 }
 
 void MainWindow::load()
@@ -193,10 +232,11 @@ void MainWindow::showDeviations()
 
 void MainWindow::openLink(const QString &href)
 {
-    if (href == u"#general")
-        m_general.show();
-    else
-        m_fits.show();
+    const auto all = windows();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].opening == Opening::Link && linkOf(all[i]) == href)
+            m_windows[i]->show();
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -204,11 +244,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_advert && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // The link on the text cursor's line.
+            // The link on the text cursor's line; on a line without one, the first link.
             const QTextBlock line = m_advert->textCursor().block();
             QString href;
             for (auto it = line.begin(); !it.atEnd() && href.isEmpty(); ++it)
                 href = it.fragment().charFormat().anchorHref();
+            if (href.isEmpty())
+                href = m_advert->document()->firstBlock().begin().fragment().charFormat().anchorHref();
             openLink(href);
             return true;
         }

@@ -28,6 +28,9 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
 class QComboBox;
 class QLineEdit;
 class QTextBrowser;
@@ -38,13 +41,6 @@ namespace ui {
 struct WindowDescription;
 }
 
-class AboutWindow;
-class AngleWindow;
-class FitWindow;
-class FormPositionWindow;
-class GeneralWindow;
-class SymbolChart;
-class UnspecifiedWindow;
 
 class MainWindow final : public ui::TiledWindow
 {
@@ -63,7 +59,7 @@ protected:
 private:
     void buildControls();
     void load();
-    // Shows the window that a link of Текст3 names: "#general", else the fit window.
+    // Shows the window that a link of Текст3 names ("#fits"); another opens nothing.
     void openLink(const QString &href);
     // A grade was chosen: rebuilds the letter list, resets the letter, recomputes
     // (A of the design).
@@ -77,13 +73,9 @@ private:
     QLineEdit *m_upper = nullptr;  // ВО
     QLineEdit *m_lower = nullptr;  // НО
     QTextBrowser *m_advert = nullptr; // Текст3
-    WindowSlot<SymbolChart> m_symbols;
-    WindowSlot<AboutWindow> m_about;
-    WindowSlot<UnspecifiedWindow> m_unspecified;
-    WindowSlot<FormPositionWindow> m_formPosition;
-    WindowSlot<AngleWindow> m_angles;
-    WindowSlot<FitWindow> m_fits;
-    WindowSlot<GeneralWindow> m_general;
+    // Every window's single instance, in the order of the registry of windows
+    // (app/windows.h); the main window's own is never shown.
+    std::vector<std::unique_ptr<WindowSlot<QWidget>>> m_windows;
 };
 
 } // namespace merilon

@@ -95,7 +95,7 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
     case Picture:
     case Custom: { // a window's own drawing: a picture of its size
         auto *label = new QLabel(parent);
-        QPixmap pixmap(ui::rectTwips(0, 0, d.rect.width, d.rect.height).size());
+        QPixmap pixmap(ui::pixelsOf({0, 0, d.rect.width, d.rect.height}).size());
         pixmap.fill(Qt::white);
         label->setPixmap(pixmap);
         return label;
@@ -150,7 +150,7 @@ QWidget *buildTwin(const ui::WindowDescription &description)
             if (name == d.parent)
                 parent = control;
         QWidget *control = makeBareControl(parent, d);
-        control->setGeometry(ui::rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        control->setGeometry(ui::pixelsOf(d.rect));
         made.emplace_back(d.name, control);
     }
     return window;

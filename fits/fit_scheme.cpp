@@ -41,7 +41,7 @@ FitScheme::FitScheme(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void FitScheme::show(const fits::FitTexts &texts)
+void FitScheme::setFit(const fits::FitTexts &texts)
 {
     m_fit = texts.fit;
     m_holeField = texts.holeField;

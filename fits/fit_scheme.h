@@ -12,11 +12,13 @@ namespace merilon {
 
 class FitScheme final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit FitScheme(QWidget *parent = nullptr);
 
     // Draws the fit of `texts`, or nothing when it holds none.
-    void show(const fits::FitTexts &texts);
+    void setFit(const fits::FitTexts &texts);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

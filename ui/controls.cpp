@@ -23,19 +23,12 @@ int px(int twips)
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-QRect rectTwips(int left, int top, int width, int height)
+QRect pixelsOf(const Twips &twips)
 {
-    const int l = px(left);
-    const int t = px(top);
-    return QRect(l, t, px(left + width) - l, px(top + height) - t);
+    const int l = px(twips.left);
+    const int t = px(twips.top);
+    return QRect(l, t, px(twips.left + twips.width) - l, px(twips.top + twips.height) - t);
 }
-
-namespace {
-QRect toPixels(const QRect &twips)
-{
-    return rectTwips(twips.x(), twips.y(), twips.width(), twips.height());
-}
-} // namespace
 
 void setupCaptionedWindow(QWidget *window, const QString &name, const QString &caption,
                           int widthTwips, int heightTwips)
@@ -60,28 +53,28 @@ QPixmap resourcePicture(const QString &path)
     return picture;
 }
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const Twips &twips,
                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(toPixels(twips));
+    label->setGeometry(pixelsOf(twips));
     label->setAlignment(alignment);
     label->setWordWrap(true);
     label->setAutoFillBackground(false);
     return label;
 }
 
-QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, const Twips &twips)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setGeometry(toPixels(twips));
+    frame->setGeometry(pixelsOf(twips));
     frame->setFlat(false);
     return frame;
 }
 
-QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QStringList &items)
+QComboBox *addCombo(QWidget *parent, const QString &name, const Twips &twips, const QStringList &items)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
@@ -96,7 +89,7 @@ QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips, const QSt
     chooseByWheelOnlyWithFocus(combo);
     combo->setMaxVisibleItems(16);
     combo->addItems(items);
-    combo->setGeometry(toPixels(twips));
+    combo->setGeometry(pixelsOf(twips));
     return combo;
 }
 
@@ -130,12 +123,12 @@ void lowerCaptions(QWidget *window)
         caption->lower();
 }
 
-ResultBox::ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame,
+ResultBox::ResultBox(const QString &name, const QString &text, const Twips &twips, Keys keys, Frame frame,
                      QWidget *parent)
     : QLineEdit(text, parent), m_frame(frame)
 {
     setObjectName(name);
-    setGeometry(toPixels(twips));
+    setGeometry(pixelsOf(twips));
     setReadOnly(keys == Keys::None);
     if (frame == Frame::SunkenPanel) {
         // The panel's one-pixel border is painted below; the margins put the text
@@ -171,11 +164,11 @@ void setUpControls()
     wheelGuard = new WheelGuard(QCoreApplication::instance());
 }
 
-ResultLabel::ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent)
+ResultLabel::ResultLabel(const QString &name, const QString &text, const Twips &twips, QWidget *parent)
     : QLabel(text, parent)
 {
     setObjectName(name);
-    setGeometry(toPixels(twips));
+    setGeometry(pixelsOf(twips));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
     setAutoFillBackground(false);

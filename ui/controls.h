@@ -19,9 +19,9 @@ class QGroupBox;
 namespace merilon::ui {
 
 int px(int twips);
-// A control's rectangle: each edge rounded on its own, so that edges that meet in
-// twips meet in pixels too.
-QRect rectTwips(int left, int top, int width, int height);
+// The pixels of a twips rectangle: each edge rounded on its own, so that edges that
+// meet in twips meet in pixels too.
+QRect pixelsOf(const Twips &twips);
 
 // The application-wide piece of the controls: the wheel rule of the lists. Called by
 // setUpApplication().
@@ -38,13 +38,13 @@ void setupCaptionedWindow(QWidget *window, const QString &name, const QString &c
 QPixmap resourcePicture(const QString &path);
 
 // A transparent label at a twips rectangle.
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QRect twips,
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const Twips &twips,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 // A frame (group box), optionally with a caption.
-QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, QRect twips);
+QGroupBox *addFrame(QWidget *parent, const QString &name, const QString &caption, const Twips &twips);
 // A combo box with an edit field: choices come from its list only, typing never adds
 // items, and no completer finishes a text for the user.
-QComboBox *addCombo(QWidget *parent, const QString &name, QRect twips,
+QComboBox *addCombo(QWidget *parent, const QString &name, const Twips &twips,
                     const QStringList &items = {});
 // A wheel turn over the list changes its item only while the list has the keyboard
 // focus, and then it is a choice like an arrow key; it never takes the focus.
@@ -68,7 +68,7 @@ public:
     // A text box's frame, or the sunken single-line panel of a bordered caption.
     enum class Frame { TextBox, SunkenPanel };
 
-    ResultBox(const QString &name, const QString &text, QRect twips, Keys keys, Frame frame, QWidget *parent);
+    ResultBox(const QString &name, const QString &text, const Twips &twips, Keys keys, Frame frame, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -86,7 +86,7 @@ class ResultLabel final : public QLabel
     Q_OBJECT
 
 public:
-    ResultLabel(const QString &name, const QString &text, QRect twips, QWidget *parent);
+    ResultLabel(const QString &name, const QString &text, const Twips &twips, QWidget *parent);
     // The text as shown: each LF and CR pair one line break.
     QString shown() const;
     // Shows a new result.

@@ -9,12 +9,12 @@
 
 namespace merilon::ui {
 
-void TiledWindow::addTileSource(const QString &resource, QRect twips)
+void TiledWindow::addTileSource(const QString &resource, const Twips &twips)
 {
     m_tileSource = new QLabel(this);
     m_tileSource->setObjectName(QStringLiteral("Picture1"));
     m_tileSource->setPixmap(resourcePicture(resource));
-    m_tileSource->setGeometry(rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    m_tileSource->setGeometry(pixelsOf(twips));
     m_tileSource->hide();
 }
 

@@ -2,6 +2,8 @@
 // The tiled background of the main window, the angle window and the About window.
 #pragma once
 
+#include "ui/window_description.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -21,7 +23,7 @@ public:
 
 protected:
     // Adds the hidden picture holder of the tiles.
-    void addTileSource(const QString &resource, QRect twips);
+    void addTileSource(const QString &resource, const Twips &twips);
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -27,19 +27,19 @@ QWidget *Controls::operator[](std::u16string_view name) const
     qFatal("no control %s", qPrintable(toQString(name)));
 }
 
-namespace {
-
-QRect twipsRect(const Twips &t)
+void Controls::wrongType(std::u16string_view name, const char *type)
 {
-    return QRect(t.left, t.top, t.width, t.height);
+    qFatal("the control %s is no %s", qPrintable(toQString(name)), type);
 }
+
+namespace {
 
 template <typename TextBox>
 TextBox *addTextBox(QWidget *parent, const QString &name, const Twips &t)
 {
     auto *box = new TextBox(parent);
     box->setObjectName(name);
-    box->setGeometry(rectTwips(t.left, t.top, t.width, t.height));
+    box->setGeometry(pixelsOf(t));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     return box;
@@ -51,19 +51,19 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
     const QString text = toQString(d.text);
     switch (d.kind) {
     case ControlKind::Label:
-        return addLabel(parent, name, text, twipsRect(d.rect), d.alignment);
+        return addLabel(parent, name, text, d.rect, d.alignment);
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setObjectName(name);
         picture->setPixmap(resourcePicture(text));
         picture->setAlignment(d.alignment);
-        picture->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        picture->setGeometry(pixelsOf(d.rect));
         return picture;
     }
     case ControlKind::Frame:
-        return addFrame(parent, name, text, twipsRect(d.rect));
+        return addFrame(parent, name, text, d.rect);
     case ControlKind::List: {
-        QComboBox *list = addCombo(parent, name, twipsRect(d.rect), d.items ? d.items() : QStringList());
+        QComboBox *list = addCombo(parent, name, d.rect, d.items ? d.items() : QStringList());
         if (!text.isEmpty())
             setComboText(list, text);
         return list;
@@ -74,7 +74,7 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
         if (d.items)
             list->addItems(d.items());
         list->setMaxVisibleItems(21);
-        list->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        list->setGeometry(pixelsOf(d.rect));
         chooseByWheelOnlyWithFocus(list);
         return list;
     }
@@ -83,33 +83,35 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
     case ControlKind::PanelBox: {
         const auto keys = d.kind == ControlKind::ResultBox ? ResultBox::Keys::DeleteOnly : ResultBox::Keys::None;
         const auto frame = d.kind == ControlKind::PanelBox ? ResultBox::Frame::SunkenPanel : ResultBox::Frame::TextBox;
-        auto *box = new ResultBox(name, text, twipsRect(d.rect), keys, frame, parent);
+        auto *box = new ResultBox(name, text, d.rect, keys, frame, parent);
         if (d.alignment != (Qt::AlignLeft | Qt::AlignTop))
             box->setAlignment(d.alignment);
         return box;
     }
     case ControlKind::ResultLabel: {
-        auto *label = new ResultLabel(name, text, twipsRect(d.rect), parent);
+        auto *label = new ResultLabel(name, text, d.rect, parent);
         label->setAlignment(d.alignment);
         return label;
     }
     case ControlKind::Button: {
         auto *button = new WrapButton(text, parent);
         button->setObjectName(name);
-        button->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        button->setGeometry(pixelsOf(d.rect));
         return button;
     }
     case ControlKind::PlainButton:
     case ControlKind::Custom: {
+        if (d.kind == ControlKind::Custom && !d.make)
+            qFatal("the control %s has no maker", qPrintable(name));
         QWidget *control = d.kind == ControlKind::Custom ? d.make(parent) : new QPushButton(text, parent);
         control->setObjectName(name);
-        control->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        control->setGeometry(pixelsOf(d.rect));
         return control;
     }
     case ControlKind::Table: {
         auto *table = new QTreeWidget(parent);
         table->setObjectName(name);
-        table->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        table->setGeometry(pixelsOf(d.rect));
         const QStringList titles = d.items ? d.items() : QStringList();
         table->setColumnCount(int(titles.size()));
         table->setHeaderLabels(titles);
@@ -125,7 +127,7 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
     case ControlKind::TextField: {
         auto *field = new QLineEdit(text, parent);
         field->setObjectName(name);
-        field->setGeometry(rectTwips(d.rect.left, d.rect.top, d.rect.width, d.rect.height));
+        field->setGeometry(pixelsOf(d.rect));
         if (d.alignment != (Qt::AlignLeft | Qt::AlignTop))
             field->setAlignment(d.alignment);
         return field;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QWidget>
 #include <QStringList>
 #include <Qt>
 #include <optional>
@@ -10,8 +11,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-class QWidget;
 
 namespace merilon::ui {
 
@@ -47,7 +46,7 @@ struct Twips
 };
 
 // The twips of a rectangle that a design gives in pixels at 96 dpi.
-constexpr Twips pixelRect(int left, int top, int width, int height)
+constexpr Twips twipsOfPixels(int left, int top, int width, int height)
 {
     return {left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel};
 }
@@ -106,13 +105,19 @@ class Controls
 {
 public:
     QWidget *operator[](std::u16string_view name) const;
+    // The control `name` as a T; a control of another type stops the program with
+    // its name, as a missing one does: a description's mistake never runs on.
     template <typename T>
     T *get(std::u16string_view name) const
     {
-        return static_cast<T *>((*this)[name]);
+        QWidget *control = (*this)[name];
+        if (T *typed = qobject_cast<T *>(control))
+            return typed;
+        wrongType(name, T::staticMetaObject.className());
     }
 
 private:
+    [[noreturn]] static void wrongType(std::u16string_view name, const char *type);
     friend Controls buildControls(QWidget *, std::span<const ControlDescription>,
                                   std::span<const std::u16string_view>);
     std::vector<std::pair<std::u16string_view, QWidget *>> m_controls;

@@ -14,7 +14,9 @@ template <typename Window>
 class WindowSlot
 {
 public:
-    WindowSlot() = default;
+    using Maker = Window *(*)();
+    // `make` builds the window; by default a Window of its own default constructor.
+    explicit WindowSlot(Maker make = [] { return new Window(); }) : m_make(make) {}
     WindowSlot(const WindowSlot &) = delete;
     WindowSlot &operator=(const WindowSlot &) = delete;
     ~WindowSlot() { delete m_window.data(); }
@@ -24,7 +26,7 @@ public:
         if (m_window && !m_window->isVisible()) // closed, its deletion still pending
             delete m_window.data();
         if (!m_window) {
-            m_window = new Window();
+            m_window = m_make();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
         }
         m_window->show();
@@ -34,6 +36,7 @@ public:
     }
 
 private:
+    Maker m_make;
     QPointer<Window> m_window;
 };
 

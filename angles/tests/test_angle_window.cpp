@@ -114,7 +114,7 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(QString, text);
         auto *widget = child<QWidget>(m_window.get(), name);
-        QCOMPARE(widget->geometry(), ui::rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(widget->geometry(), ui::pixelsOf({twips.x(), twips.y(), twips.width(), twips.height()}));
         if (auto *label = qobject_cast<QLabel *>(widget); label && name.startsWith(u"Метка")) {
             QCOMPARE(label->text(), text);
             QVERIFY(!label->autoFillBackground());

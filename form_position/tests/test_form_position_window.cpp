@@ -141,7 +141,7 @@ void TestFormPositionWindow::controls()
     QFETCH(QColor, colour);
     Form f;
     auto *control = child<QWidget>(&f.window, QString::fromUtf8(QTest::currentDataTag()));
-    QCOMPARE(control->geometry(), ui::rectTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->geometry(), ui::pixelsOf({twips.x(), twips.y(), twips.width(), twips.height()}));
     QVERIFY(control->isVisible());
     QCOMPARE(control->font().pixelSize(), fontPixels);
     QVERIFY(control->font().bold());

@@ -195,7 +195,7 @@ private slots:
             QLabel *image = symbol(number);
             const int i = number - 1;
             QCOMPARE(image->parentWidget()->objectName(), QStringLiteral("Рамка1"));
-            QCOMPARE(image->geometry(), ui::rectTwips(360 + (i % 5) * 720, 240 + (i / 5) * 360, 705, 345));
+            QCOMPARE(image->geometry(), ui::pixelsOf({360 + (i % 5) * 720, 240 + (i / 5) * 360, 705, 345}));
             const QImage picture = image->pixmap().toImage();
             QCOMPARE(picture.size(), QSize(47, 23));
             QCOMPARE(image->size(), picture.size());

@@ -212,7 +212,7 @@ private slots:
         auto *lower = new QLineEdit(u"-41"_s, &window);
         lower->setAccessibleName(u"нижнее"_s);
         lower->setAccessibleDescription(u"в микрометрах"_s);
-        auto *label = new ui::ResultLabel(u"Метка"_s, u"0,2\n\rмм"_s, QRect(0, 0, 900, 300), &window);
+        auto *label = new ui::ResultLabel(u"Метка"_s, u"0,2\n\rмм"_s, ui::Twips{0, 0, 900, 300}, &window);
         auto *list = new QComboBox(&window);
         list->addItems({u"6"_s, u"7"_s});
         list->setCurrentIndex(1);
