@@ -4,12 +4,20 @@
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "core/number_text.h"
 #include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
 #include "form_position/form_position_window.h"
 #include "general/general_window.h"
 #include "symbols/symbol_chart.h"
 #include "unspecified/unspecified_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -81,9 +89,51 @@ const WindowEntry *findWindowById(std::string_view id)
     return found == registry.end() ? nullptr : &*found;
 }
 
+QString idOf(const WindowEntry &entry)
+{
+    return QString::fromLatin1(entry.id.data(), qsizetype(entry.id.size()));
+}
+
 QString linkOf(const WindowEntry &entry)
 {
-    return u'#' + QString::fromLatin1(entry.id.data(), qsizetype(entry.id.size()));
+    return u'#' + idOf(entry);
+}
+
+QWidget *openFrom(QWidget *main, const WindowEntry &entry)
+{
+    const auto shown = [&entry] () -> QWidget * {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->objectName() == toQString(entry.name))
+                return window;
+        }
+        return nullptr;
+    };
+    QWidget *from = main;
+    switch (entry.opening) {
+    case Opening::Start:
+        return main;
+    case Opening::FromWindow:
+        if (const WindowEntry *parent = findWindow(entry.from))
+            from = openFrom(main, *parent);
+        [[fallthrough]];
+    case Opening::Button:
+        if (auto *button = from ? from->findChild<QAbstractButton *>(toQString(entry.opener)) : nullptr)
+            button->click();
+        return shown();
+    case Opening::Link:
+        break;
+    }
+    auto *advert = main->findChild<QTextEdit *>(QStringLiteral("Текст3"));
+    if (!advert)
+        return nullptr;
+    for (QTextBlock line = advert->document()->firstBlock(); line.isValid(); line = line.next()) {
+        if (line.text() != toQString(entry.opener))
+            continue;
+        advert->setTextCursor(QTextCursor(line));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(advert, &enter);
+    }
+    return shown();
 }
 
 } // namespace merilon

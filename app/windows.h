@@ -57,7 +57,14 @@ std::span<const WindowEntry> windows();
 // The window of that object name, or of that id; nullptr if there is none.
 const WindowEntry *findWindow(std::u16string_view name);
 const WindowEntry *findWindowById(std::string_view id);
+// The id as text.
+QString idOf(const WindowEntry &entry);
 // The link of a linked window in Текст3: "#" and its id.
 QString linkOf(const WindowEntry &entry);
+
+// Opens the window as its user does, from the shown main window `main`: clicks its
+// button, presses Enter on its link line, or clicks its button in the window it is
+// opened from (opened first the same way). Returns the shown window, or nullptr.
+QWidget *openFrom(QWidget *main, const WindowEntry &entry);
 
 } // namespace merilon

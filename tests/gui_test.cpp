@@ -103,6 +103,15 @@ void choose(QComboBox *combo, const QString &text)
     chooseIndex(combo, index);
 }
 
+void act(QWidget *window, const QString &control, const QString &item)
+{
+    auto *target = child<QWidget>(window, control);
+    if (auto *list = qobject_cast<QComboBox *>(target); list && !item.isEmpty())
+        choose(list, item);
+    else
+        QTest::mouseMove(window->windowHandle(), target->mapTo(window, QPoint(5, 5)));
+}
+
 void typeInto(QWidget *widget, const QString &keys)
 {
     widget->activateWindow();

@@ -18,6 +18,9 @@ void showAndWait(QWidget *window);
 void choose(QComboBox *combo, const QString &text);
 // The same for the item at `index`.
 void chooseIndex(QComboBox *combo, int index);
+// In `window`: chooses `item` in the list `control`, or, with no item, moves the
+// pointer onto the control.
+void act(QWidget *window, const QString &control, const QString &item);
 
 // Gives `widget` the focus and types `keys` into it, any characters, as key events.
 void typeInto(QWidget *widget, const QString &keys);
