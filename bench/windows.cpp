@@ -15,6 +15,7 @@
 #include "app/about_window.h"
 #include "ui/controls.h"
 #include "app/main_window.h"
+#include "app/windows.h"
 #include "ui/messages.h"
 #include "ui/window_description.h"
 #include "core/number_text.h"
@@ -209,27 +210,10 @@ void showAndPaint(QWidget *window)
 // ---------------------------------------------------------------------------------
 // The windows.
 
-struct WindowKind
+// The windows measured: every registered one.
+std::span<const WindowEntry> windowKinds()
 {
-    const char *id;                 // in the benchmark names
-    std::function<QWidget *()> make; // constructs the window
-    const ui::WindowDescription &description;
-};
-
-const std::vector<WindowKind> &windowKinds()
-{
-    static const std::vector<WindowKind> kinds = {
-        {"main", [] { return new MainWindow; }, MainWindow::description()},
-        {"form_position", [] { return new FormPositionWindow; }, FormPositionWindow::description()},
-        {"unspecified", [] { return new UnspecifiedWindow; }, UnspecifiedWindow::description()},
-        {"angles", [] { return new AngleWindow; }, AngleWindow::description()},
-        {"symbols", [] { return new SymbolChart; }, SymbolChart::description()},
-        {"about", [] { return new AboutWindow; }, AboutWindow::description()},
-        {"fits", [] { return new FitWindow; }, FitWindow::description()},
-        {"general", [] { return new GeneralWindow; }, GeneralWindow::description()},
-        {"fit_search", [] { return new FitSearchWindow; }, FitSearchWindow::description()},
-    };
-    return kinds;
+    return windows();
 }
 
 // ---------------------------------------------------------------------------------
@@ -472,7 +456,7 @@ std::vector<ChoiceCase> choiceCases()
 
 void runShow(benchmark::State &state, std::size_t which)
 {
-    const WindowKind &kind = windowKinds()[which];
+    const WindowEntry &kind = windowKinds()[which];
     double windowSeconds = 0;
     double bareSeconds = 0;
     std::int64_t n = 0;
@@ -484,7 +468,7 @@ void runShow(benchmark::State &state, std::size_t which)
         for (int turn = 0; turn < 2; ++turn) {
             const bool ownTurn = (turn == 0) == (n % 2 == 0);
             const Clock::time_point start = Clock::now();
-            std::unique_ptr<QWidget> window(ownTurn ? kind.make() : buildTwin(kind.description));
+            std::unique_ptr<QWidget> window(ownTurn ? kind.make() : buildTwin(kind.description()));
             showAndPaint(window.get());
             (ownTurn ? own : bare) = secondsSince(start);
         }
@@ -615,7 +599,7 @@ const bool registered = [] {
             ->ReportAggregatesOnly(true);
     }
     for (std::size_t i = 0; i < windowKinds().size(); ++i) {
-        const std::string name = std::string("show/") + windowKinds()[i].id;
+        const std::string name = "show/" + std::string(windowKinds()[i].id);
         benchmark::RegisterBenchmark(name.c_str(), [i](benchmark::State &state) { runShow(state, i); })
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime()
@@ -651,20 +635,10 @@ int runChildProcess(int argc, char *argv[])
         auto *main = new MainWindow;
         if (mode == "memory-program") {
             showAndPaint(main);
-            // The five buttons, the two links in Текст3 (Enter on each link's line)
-            // and the fit window's Подбор show the other windows, which paint below.
-            for (int i = 1; i <= 5; ++i)
-                main->findChild<QPushButton *>(QStringLiteral("Комманда%1").arg(i))->click();
-            auto *links = main->findChild<QTextBrowser *>(QStringLiteral("Текст3"));
-            for (int line = 0; line < 2; ++line) {
-                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                QCoreApplication::sendEvent(links, &enter);
-                links->moveCursor(QTextCursor::NextBlock);
-            }
-            // The fit search, from the fit window.
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (w->objectName() == QStringLiteral("ФПосадки"))
-                    w->findChild<QPushButton *>(QStringLiteral("Подбор"))->click();
+            // Every other window, opened as its user opens it; they paint below.
+            for (const WindowEntry &entry : windowKinds()) {
+                if (!openFrom(main, entry))
+                    qFatal("%s does not open", qPrintable(toQString(entry.name)));
             }
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (w != main && w->isVisible())
@@ -677,7 +651,7 @@ int runChildProcess(int argc, char *argv[])
         }
     } else {
         for (std::size_t i = 0; i < (mode == "memory-bare" ? windowKinds().size() : 1); ++i)
-            windows.push_back(buildTwin(windowKinds()[i].description));
+            windows.push_back(buildTwin(windowKinds()[i].description()));
     }
     showAndPaint(windows);
     say(mode.startsWith("memory-") ? peakKib() : QByteArray("painted"));
