@@ -191,7 +191,6 @@ void SymbolChart::mouseMoveEvent(QMouseEvent *)
 
 void SymbolChart::showSymbolTexts(std::size_t i)
 {
-    showIdleTexts();
     m_group->setResult(toQString(symbols::chart[i].group));
     m_name->setResult(toQString(symbols::chart[i].name));
 }

@@ -181,6 +181,8 @@ QString ResultLabel::shown() const
 
 void ResultLabel::setResult(const QString &text)
 {
+    if (text == QLabel::text())
+        return; // nothing to lay out again, nothing new for a screen reader
     const QString before = shown();
     setText(text);
     if (QAccessible::isActive()) {

@@ -89,7 +89,7 @@ public:
     ResultLabel(const QString &name, const QString &text, const Twips &twips, QWidget *parent);
     // The text as shown: each LF and CR pair one line break.
     QString shown() const;
-    // Shows a new result.
+    // Shows a new result; the text it already shows changes nothing and tells nothing.
     void setResult(const QString &text);
 
 protected:

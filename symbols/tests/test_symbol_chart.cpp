@@ -60,6 +60,32 @@ private slots:
         QVERIFY(test::clippedCaptions(m_window.get()).isEmpty());
     }
 
+    // The pointer moving on a symbol changes nothing more after its first move: no
+    // text is laid out and drawn again; onto the next symbol, its two texts are.
+    void aMoveRedrawsOnlyWhatChanged()
+    {
+        struct Paints : QObject
+        {
+            int count = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                count += event->type() == QEvent::Paint;
+                return false;
+            }
+        } paints;
+        m_group->installEventFilter(&paints);
+        m_name->installEventFilter(&paints);
+        const auto paintedAfter = [&paints](QWidget *on, QPoint at) {
+            paints.count = 0;
+            pointAt(on, at);
+            QTest::qWait(20);
+            return paints.count;
+        };
+        QCOMPARE(paintedAfter(symbol(3), QPoint(5, 5)), 2);
+        QCOMPARE(paintedAfter(symbol(3), QPoint(9, 7)), 0);
+        QCOMPARE(paintedAfter(symbol(6), QPoint(5, 5)), 2);
+    }
+
     void symbolUnderPointer_data()
     {
         QTest::addColumn<int>("number");
