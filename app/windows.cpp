@@ -34,7 +34,8 @@ QWidget *make()
 using enum Opening;
 
 // One row a window: the main window first, then the others in the order of the
-// main window's buttons and links.
+// main window's buttons and links, each window opened from another after it, and
+// the About window last.
 constexpr std::array registry = {
     WindowEntry{.name = u"Форма1", .id = "main", .description = &MainWindow::description, .make = make<MainWindow>,
                 .opening = Start, .choices = {{{u"НР", u"св. 18 до 24"}, {u"ПД", u"f"}}}, .result = u"ВО",
@@ -51,8 +52,6 @@ constexpr std::array registry = {
     WindowEntry{.name = u"Форма2", .id = "symbols", .description = &SymbolChart::description, .make = make<SymbolChart>,
                 .opening = Button, .opener = u"Комманда4", .choices = {{{u"Изображение3"}}}, .result = u"Метка2",
                 .shows = u"Допуск формы"},
-    WindowEntry{.name = u"ФАвтор", .id = "about", .description = &AboutWindow::description, .make = make<AboutWindow>,
-                .opening = Button, .opener = u"Комманда5"},
     WindowEntry{.name = u"ФПосадки", .id = "fits", .description = &FitWindow::description, .make = make<FitWindow>,
                 .opening = Link, .opener = u"Посадки — открыть окно",
                 .blurb = u"Отверстие и вал вместе: отклонения и предельные размеры обоих полей, зазоры или натяги, "
@@ -66,6 +65,8 @@ constexpr std::array registry = {
     WindowEntry{.name = u"ФПодбор", .id = "fit_search", .description = &FitSearchWindow::description,
                 .make = make<FitSearchWindow>, .opening = FromWindow, .opener = u"Подбор", .from = u"ФПосадки",
                 .choices = {{{u"Ряд", u"все поля стандарта"}}}, .result = u"Найдено", .shows = u"Подходят 10 посадок."},
+    WindowEntry{.name = u"ФАвтор", .id = "about", .description = &AboutWindow::description, .make = make<AboutWindow>,
+                .opening = Button, .opener = u"Комманда5"},
 };
 
 } // namespace

@@ -52,7 +52,7 @@ struct WindowEntry
     std::u16string_view shows = {};
 };
 
-// Every window, the main window first, in the order of its buttons and links.
+// Every window: the main window first, the About window last.
 std::span<const WindowEntry> windows();
 // The window of that object name, or of that id; nullptr if there is none.
 const WindowEntry *findWindow(std::u16string_view name);

@@ -24,6 +24,7 @@
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "app/windows.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fit_search.h"
@@ -95,11 +96,11 @@ struct Control
     Keys keys;
 };
 
+// What the soak knows of each registered window, in the registry's order (how it
+// opens is the registry's).
 struct WindowFacts
 {
     QString name;
-    QString button;              // on the main window; empty for the main window, the linked windows and
-                                 // the fit search (the fit window's Подбор)
     QList<Control> texts;        // every control whose text the soak checks
     QStringList combos;          // the lists, as the actions number them
     QStringList fields;          // where a click puts the cursor
@@ -109,31 +110,26 @@ const std::array<WindowFacts, WindowCount> &facts()
 {
     static const std::array<WindowFacts, WindowCount> all = {{
         {u"Форма1"_s,
-         QString(),
          {{u"НР"_s, Keys::Filtered}, {u"Комбо1"_s, Keys::Filtered}, {u"ПД"_s, Keys::Filtered},
           {u"ВО"_s, Keys::ReadOnly}, {u"НО"_s, Keys::ReadOnly}, {u"Текст3"_s, Keys::ReadOnly}},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s},
          {u"НР"_s, u"Комбо1"_s, u"ПД"_s, u"Текст3"_s}},
         {u"Форма5"_s,
-         u"Комманда1"_s,
          {{u"Комбо1"_s, Keys::Filtered}, {u"Комбо2"_s, Keys::Filtered}, {u"Комбо3"_s, Keys::Filtered},
           {u"Текст1"_s, Keys::Filtered}, {u"Метка6"_s, Keys::None}, {u"Текст2"_s, Keys::Filtered}},
          {u"Комбо1"_s, u"Комбо2"_s, u"Комбо3"_s},
          {u"Комбо1"_s, u"Комбо2"_s, u"Комбо3"_s, u"Текст1"_s, u"Текст2"_s}},
         {u"Форма4"_s,
-         u"Комманда2"_s,
          {{u"Комбо1"_s, Keys::Free}, {u"Комбо2"_s, Keys::Free}, {u"Комбо3"_s, Keys::Free},
           {u"Текст1"_s, Keys::ReadOnly}, {u"Метка7"_s, Keys::None}},
          {u"Комбо1"_s, u"Комбо2"_s, u"Комбо3"_s},
          {u"Комбо1"_s, u"Комбо2"_s, u"Комбо3"_s, u"Текст1"_s}},
         {u"Форма3"_s,
-         u"Комманда3"_s,
          {{u"Комбо1"_s, Keys::Filtered}, {u"Комбо2"_s, Keys::Filtered}, {u"Текст1"_s, Keys::Filtered}},
          {u"Комбо1"_s, u"Комбо2"_s},
          {u"Комбо1"_s, u"Комбо2"_s, u"Текст1"_s}},
-        {u"Форма2"_s, u"Комманда4"_s, {{u"Метка2"_s, Keys::None}, {u"Метка3"_s, Keys::None}}, {}, {}},
+        {u"Форма2"_s, {{u"Метка2"_s, Keys::None}, {u"Метка3"_s, Keys::None}}, {}, {}},
         {u"ФПосадки"_s,
-         QString(), // opened by the link on the first line of the main window's Текст3
          {{u"Размер"_s, Keys::Free}, {u"ES"_s, Keys::ReadOnly}, {u"EI"_s, Keys::ReadOnly}, {u"es"_s, Keys::ReadOnly},
           {u"ei"_s, Keys::ReadOnly}, {u"Dmax"_s, Keys::ReadOnly}, {u"Dmin"_s, Keys::ReadOnly},
           {u"dmax"_s, Keys::ReadOnly}, {u"dmin"_s, Keys::ReadOnly}, {u"TD"_s, Keys::ReadOnly},
@@ -143,7 +139,6 @@ const std::array<WindowFacts, WindowCount> &facts()
          {u"ОтвБуква"_s, u"ОтвКвалитет"_s, u"ВалБуква"_s, u"ВалКвалитет"_s},
          {u"Размер"_s, u"ES"_s, u"Smax"_s}},
         {u"ФОбщиеДопуски"_s,
-         QString(), // opened by the link on the second line of the main window's Текст3
          {{u"Размер"_s, Keys::Free}, {u"Линейный"_s, Keys::ReadOnly}, {u"Скругление"_s, Keys::ReadOnly},
           {u"Угол"_s, Keys::ReadOnly}, {u"Прямолинейность"_s, Keys::ReadOnly},
           {u"Перпендикулярность"_s, Keys::ReadOnly}, {u"Симметричность"_s, Keys::ReadOnly},
@@ -152,12 +147,11 @@ const std::array<WindowFacts, WindowCount> &facts()
          {u"Класс"_s, u"КлассФР"_s, u"Квалитет"_s},
          {u"Размер"_s, u"Угол"_s, u"Требование"_s}},
         {u"ФПодбор"_s,
-         QString(), // opened by Подбор on the fit window
          {{u"Размер"_s, Keys::Free}, {u"ЗазорНаим"_s, Keys::Free}, {u"ЗазорНаиб"_s, Keys::Free},
           {u"Список"_s, Keys::None}, {u"Найдено"_s, Keys::None}, {u"Сообщение"_s, Keys::None}},
          {u"Система"_s, u"Ряд"_s},
          {u"Размер"_s, u"ЗазорНаим"_s, u"ЗазорНаиб"_s, u"Список"_s}},
-        {u"ФАвтор"_s, u"Комманда5"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {},
+        {u"ФАвтор"_s, {{u"Текст1"_s, Keys::Filtered}, {u"Текст2"_s, Keys::Free}}, {},
          {u"Текст1"_s, u"Текст2"_s}},
     }};
     return all;
@@ -361,12 +355,13 @@ QString describe(const Action &a)
             a.flag ? u"where the pointer rests (else at %1)"_s.arg(point) : u"at "_s + point,
             travels.join(u' '));
     }
-    case Do::Open:
-        if (a.window == FitSearch)
-            return u"ФПосадки: click Подбор (%1)"_s.arg(info.name);
-        if (info.button.isEmpty())
+    case Do::Open: {
+        const WindowEntry &entry = windows()[std::size_t(qBound(0, a.window, WindowCount - 1))];
+        if (entry.opening == Opening::Link)
             return u"Форма1: the link to %1 in Текст3"_s.arg(info.name);
-        return u"Форма1: click %1 (%2)"_s.arg(info.button, info.name);
+        return u"%1: click %2 (%3)"_s.arg(entry.opening == Opening::FromWindow ? toQString(entry.from) : u"Форма1"_s,
+                                         toQString(entry.opener), info.name);
+    }
     case Do::Close:
         return u"close %1"_s.arg(info.name);
     case Do::Restart:
@@ -982,10 +977,10 @@ private:
     // The window that the link on `line` of the main window's Текст3 opens, if any.
     static std::optional<int> linkedWindow(const QString &href)
     {
-        if (href == u"#fits")
-            return Fits;
-        if (href == u"#general")
-            return General;
+        for (int w = 0; w < WindowCount; ++w) {
+            if (windows()[std::size_t(w)].opening == Opening::Link && linkOf(windows()[std::size_t(w)]) == href)
+                return w;
+        }
         return std::nullopt;
     }
 
@@ -1179,7 +1174,7 @@ private:
             advert && a.window == Main ? linkedWindow(advert->anchorAt(spot->at)) : std::nullopt;
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::LeftButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::LeftButton);
-        if (link) { // the first two lines of Текст3 open the fit and the general window
+        if (link) { // the first lines of Текст3 open the linked windows
             tally("links clicked");
             afterOpening(*link);
             return;
@@ -1299,8 +1294,9 @@ private:
         // A button on the main window that has the focus: Space or Return clicks it.
         if (!where && (space || m_enter) && m_live[Main].open) {
             for (int w = FormPosition; w < WindowCount; ++w) {
-                if (!facts()[std::size_t(w)].button.isEmpty()
-                    && focus == m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button)) {
+                const WindowEntry &entry = windows()[std::size_t(w)];
+                if (entry.opening == Opening::Button
+                    && focus == m_main->findChild<QPushButton *>(toQString(entry.opener))) {
                     send(focus);
                     tally("buttons pressed with Space or Return");
                     afterOpening(w);
@@ -1626,23 +1622,31 @@ private:
     {
         if (w < FormPosition || w >= WindowCount || !usable(Main))
             return;
-        if (w == FitSearch) {
-            // Подбор on the fit window, which passes its size.
-            if (!usable(Fits))
+        const WindowEntry &entry = windows()[std::size_t(w)];
+        if (entry.opening == Opening::FromWindow) {
+            // A button of the window it belongs to, which passes it what it needs.
+            const int from = int(findWindow(entry.from) - windows().data());
+            if (!usable(from))
                 return;
-            activate(m_live[Fits].window);
-            QTest::mouseClick(control(Fits, u"Подбор"_s), Qt::LeftButton);
-            searchOpened();
+            activate(m_live[std::size_t(from)].window);
+            QTest::mouseClick(m_live[std::size_t(from)].window->findChild<QWidget *>(toQString(entry.opener)),
+                              Qt::LeftButton);
+            if (w == FitSearch)
+                searchOpened();
+            else
+                afterOpening(w);
             return;
         }
         activate(m_main.get());
-        if (w == Fits || w == General) {
-            // The link on the first (second) line of Текст3: clicked where it shows, else
-            // Enter on its line.
+        if (entry.opening == Opening::Link) {
+            // The link line of Текст3: clicked where it shows, else Enter on its line.
             auto *advert = m_main->findChild<QTextEdit *>(u"Текст3"_s);
             QTextBlock line = advert->document()->firstBlock();
-            if (w == General)
+            int lineNumber = 0;
+            while (line.isValid() && line.text() != toQString(entry.opener)) {
                 line = line.next();
+                ++lineNumber;
+            }
             const QRect at = advert->cursorRect(QTextCursor(line));
             if (advert->viewport()->rect().contains(at.center())) {
                 QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, at.center() + QPoint(4, 0));
@@ -1650,12 +1654,12 @@ private:
                 QTest::mouseClick(advert->viewport(), Qt::LeftButton, Qt::NoModifier, advert->viewport()->rect().bottomRight()
                                   - QPoint(4, 4));
                 QTest::keyClick(advert, Qt::Key_Home, Qt::ControlModifier);
-                if (w == General)
+                for (int i = 0; i < lineNumber; ++i)
                     QTest::keyClick(advert, Qt::Key_Down);
                 QTest::keyClick(advert, Qt::Key_Return);
             }
         } else {
-            QTest::mouseClick(m_main->findChild<QPushButton *>(facts()[std::size_t(w)].button), Qt::LeftButton);
+            QTest::mouseClick(m_main->findChild<QPushButton *>(toQString(entry.opener)), Qt::LeftButton);
         }
         afterOpening(w);
     }
@@ -2114,6 +2118,14 @@ private slots:
     void initTestCase()
     {
         test::prepareApplication();
+        // The soak knows every registered window, in the registry's order.
+        QStringList registered;
+        for (const WindowEntry &entry : windows())
+            registered.append(toQString(entry.name));
+        QStringList known;
+        for (const WindowFacts &info : facts())
+            known.append(info.name);
+        QCOMPARE(known, registered);
         previousHandler = qInstallMessageHandler(quietHandler);
     }
 
@@ -2129,17 +2141,7 @@ private slots:
     void controlsTakeTheMouse()
     {
         QFETCH(int, window);
-        std::unique_ptr<QWidget> shown;
-        switch (window) {
-        case Main: shown = std::make_unique<MainWindow>(); break;
-        case FormPosition: shown = std::make_unique<FormPositionWindow>(); break;
-        case Unspecified: shown = std::make_unique<UnspecifiedWindow>(); break;
-        case Angles: shown = std::make_unique<AngleWindow>(); break;
-        case Symbols: shown = std::make_unique<SymbolChart>(); break;
-        case Fits: shown = std::make_unique<FitWindow>(); break;
-        case General: shown = std::make_unique<GeneralWindow>(); break;
-        default: shown = std::make_unique<AboutWindow>(); break;
-        }
+        std::unique_ptr<QWidget> shown(windows()[std::size_t(window)].make());
         test::showAndWait(shown.get());
         QStringList covered;
         for (QWidget *control : shown->findChildren<QWidget *>()) {

@@ -3,9 +3,10 @@
 # virtual X server (Xvfb) with its own session and accessibility buses, Orca speaks
 # Russian through speech-dispatcher into a file (a generic output module that appends
 # each utterance), and tools/check_orca.py presses keys (xdotool) and waits for what
-# must be heard.   Usage: check-orca.sh PROGRAM
+# must be heard.   Usage: check-orca.sh PROGRAM LIST_WINDOWS
 set -euo pipefail
 program=$(realpath "$1")
+list_windows=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 
 if [ "${MERILON_ORCA_BUS:-}" = 1 ]; then
@@ -15,7 +16,8 @@ if [ "${MERILON_ORCA_BUS:-}" = 1 ]; then
   # Orca, and the speech-dispatcher it started (whose socket lies in this run's
   # runtime folder), end with the check.
   trap 'kill "$orca" 2>/dev/null; pkill -f -- "$XDG_RUNTIME_DIR" 2>/dev/null; true' EXIT
-  timeout 240 /usr/bin/python3 "$here/check_orca.py" "$program" "$MERILON_ORCA_WORK/spoken.txt"
+  timeout 240 /usr/bin/python3 "$here/check_orca.py" "$program" "$MERILON_ORCA_WORK/spoken.txt" \
+    "$MERILON_ORCA_WORK/windows.jsonl"
   exit
 fi
 
@@ -35,12 +37,12 @@ if [ -z "${MERILON_ORCA_RUN:-}" ]; then
   MERILON_ORCA_STALLED=$(mktemp)
   rm -f "$MERILON_ORCA_STALLED"
   status=0
-  MERILON_ORCA_RUN=1 bash "$0" "$program" || status=$?
+  MERILON_ORCA_RUN=1 bash "$0" "$program" "$list_windows" || status=$?
   if [ "$status" -ne 0 ] && [ -e "$MERILON_ORCA_STALLED" ]; then
     rm -f "$MERILON_ORCA_STALLED"
     echo "Orca fell silent: the check runs once more"
     status=0
-    MERILON_ORCA_RUN=2 bash "$0" "$program" || status=$?
+    MERILON_ORCA_RUN=2 bash "$0" "$program" "$list_windows" || status=$?
     rm -f "$MERILON_ORCA_STALLED"
   fi
   exit "$status"
@@ -69,6 +71,7 @@ AddVoice "ru" "MALE1" "ru"
 GenericLanguage "ru" "ru" "utf-8"
 CONF
 : >"$work/spoken.txt"
+QT_QPA_PLATFORM=offscreen "$list_windows" >"$work/windows.jsonl" 2>/dev/null
 
 exec 3< <(exec Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
 xvfb=$!
@@ -76,6 +79,6 @@ read -r -t 20 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 status=0
 DISPLAY=":$display" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb MERILON_ORCA_BUS=1 \
-  MERILON_ORCA_WORK=$work dbus-run-session -- bash "$0" "$program" 2>"$work/bus.log" || status=$?
+  MERILON_ORCA_WORK=$work dbus-run-session -- bash "$0" "$program" "$list_windows" 2>"$work/bus.log" || status=$?
 [ "$status" -eq 0 ] || { echo "--- Orca's log"; tail -20 "$work/orca.log"; }
 exit "$status"

@@ -6,13 +6,16 @@
 # title, a message, an empty result box, the symbols of the chart from the keyboard,
 # and a button pressed with Return; and no word of a selection the user did not make. Orca's speech goes to a file (tools/check-orca.sh
 # sets that up); the check waits for what must be heard instead of sleeping fixed
-# times.   Usage: check_orca.py PROGRAM SPOKEN_FILE
+# times; last, every other window that a link of the main window opens, by its title.
+# Usage: check_orca.py PROGRAM SPOKEN_FILE REGISTRY (the registry of windows as
+# tools/list_windows.cpp prints it)
+import json
 import os
 import subprocess
 import sys
 import time
 
-program, spoken_file = sys.argv[1], sys.argv[2]
+program, spoken_file, registry_file = sys.argv[1], sys.argv[2], sys.argv[3]
 program_output = spoken_file + '.program'
 failures = []
 # Where Orca fell silent, if it did before the first failure: nothing at all is heard
@@ -170,6 +173,19 @@ def drive():
     window('Мерилон')
     hear(key('Tab', 'Tab', 'Tab'), 'О программе', 'the About button')
     hear(key('Return'), 'Лицензионное соглашение', 'the About window opened with Return')
+    # Every linked window not heard yet: Enter on its line of the box at the bottom
+    # (from «О программе» back past the sizes), and its title read.
+    with open(registry_file, encoding='utf-8') as registry:
+        links = [e for e in map(json.loads, filter(str.strip, registry)) if e['opening'] == 'link']
+    window('Мерилон')
+    key('shift+Tab', 'shift+Tab')
+    for line, entry in enumerate(links):
+        if entry['caption'] == 'Посадки':
+            continue
+        key('ctrl+Home', *['Down'] * line, 'Return')
+        window(entry['caption'])
+        hear(key('Insert+KP_Enter'), entry['caption'], f'the window of link {line + 1} read by its title')
+        window('Мерилон')
 
 
 if __name__ == '__main__':
