@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QHash>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QIcon>
@@ -50,12 +51,21 @@ public:
 private:
     const QPalette &intern(const QPalette &p) const
     {
-        for (const QPalette &known : m_known) {
-            if (known.cacheKey() == p.cacheKey() || known == p)
-                return known;
-        }
-        m_known.append(p);
-        return m_known.last();
+        // Most palettes come again and again (each control's at each paint): their
+        // interned one is remembered by their key, so that one paint costs no
+        // comparison of whole palettes. Keys of palettes long gone are let go now
+        // and then.
+        if (const auto seen = m_byKey.constFind(p.cacheKey()); seen != m_byKey.cend())
+            return m_known[*seen];
+        if (m_byKey.size() > 4096)
+            m_byKey.clear();
+        qsizetype index = 0;
+        while (index < m_known.size() && m_known[index] != p)
+            ++index;
+        if (index == m_known.size())
+            m_known.append(p);
+        m_byKey.insert(p.cacheKey(), index);
+        return m_known[index];
     }
     template <typename Option, typename Draw>
     static bool with(const QStyleOption *o, const QPalette &p, Draw &draw)
@@ -82,6 +92,7 @@ private:
             draw(o);
     }
     mutable QList<QPalette> m_known;
+    mutable QHash<qint64, qsizetype> m_byKey;
 };
 } // namespace
 
