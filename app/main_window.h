@@ -3,15 +3,19 @@
 // Мерилон: how the program fits together.
 //
 // main() builds MainWindow (`Форма1`) and nothing else. The main window holds the
-// limits-and-fits calculator, five buttons and two links (to the fit window and the
-// general tolerance window); each shows one other window through a WindowSlot: a single, parentless, modeless instance, built on first use
-// and built afresh after the user closed it. Windows never talk to each other.
+// limits-and-fits calculator; every other window is a row of the registry of windows
+// (app/windows.h), which says how the user opens it: a button of the main window, a
+// link line of its box `Текст3`, or a button of another window. Each shows through a
+// WindowSlot: a single, parentless, modeless instance, built on first use and built
+// afresh after the user closed it. Windows talk in one place only: the fit window
+// opens the fit search at its own size, and a row chosen in the search shows that fit
+// in the fit window; the search closes with it.
 //
 // The house stands in layers, each including only what lies below it (the `layers`
 // test checks): core/ (numbers as text) ← ui/ (the look, twips and controls, the key
 // filter that lets only Backspace and keys that type nothing into the filtered
 // fields, the one seam for modal message boxes, the window slot) ← one folder per
-// subsystem ← app/ (this window, the About window, main()).
+// subsystem ← app/ (this window, the About window, the registry of windows, main()).
 //
 // Every subsystem folder holds two halves: a library of constant tables and pure
 // lookups that knows nothing of widgets (fits/fits_tables, form_position/…,
