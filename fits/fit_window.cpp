@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fits/fit_window.h"
+#include "fits/fit_notation.h"
 
 #include "ui/controls.h"
 #include "ui/result_window.h"
@@ -199,7 +200,8 @@ void FitWindow::buildControls()
     m_scheme = made.get<FitScheme>(u"Схема");
     m_message = made.get<ui::ResultLabel>(u"Сообщение");
 
-    connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });
+    connect(m_size, &QLineEdit::textChanged, this, &FitWindow::sizeEdited);
+    connect(m_size, &QLineEdit::returnPressed, this, &FitWindow::applyDesignation);
     for (QComboBox *list : {m_holeLetter, m_holeGrade, m_shaftLetter, m_shaftGrade})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
     connect(made.get<QPushButton>(u"Подбор"), &QPushButton::clicked, this, [this] { openSearch(); });
@@ -213,6 +215,7 @@ void FitWindow::load()
                                        QSignalBlocker(m_holeGrade), QSignalBlocker(m_shaftLetter),
                                        QSignalBlocker(m_shaftGrade)};
     m_size->setText(QStringLiteral("25"));
+    m_typed = m_size->text();
     m_holeLetter->setCurrentText(QStringLiteral("H"));
     m_holeGrade->setCurrentText(QStringLiteral("7"));
     m_shaftLetter->setCurrentText(QStringLiteral("f"));
@@ -220,17 +223,76 @@ void FitWindow::load()
     recompute();
 }
 
+namespace {
+// What the window shows when it shows only a message.
+fits::FitTexts onlyMessage(const QString &message)
+{
+    fits::FitTexts texts;
+    texts.message = message;
+    return texts;
+}
+} // namespace
+
 void FitWindow::recompute()
 {
-    const fits::FitTexts texts =
-        fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::fitGradeOf(m_holeGrade->currentIndex()),
-                       m_shaftLetter->currentText(), fits::fitGradeOf(m_shaftGrade->currentIndex()));
+    if (fits::looksLikeDesignation(m_size->text()))
+        return showTexts(onlyMessage(fits::pendingDesignationText())); // until Enter applies it
+    showTexts(fits::fitTexts(m_size->text(), m_holeLetter->currentText(), fits::fitGradeOf(m_holeGrade->currentIndex()),
+                             m_shaftLetter->currentText(), fits::fitGradeOf(m_shaftGrade->currentIndex())));
+}
+
+void FitWindow::showTexts(const fits::FitTexts &texts)
+{
     showResults<fits::FitTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
     announce(this, texts.message.isEmpty() ? texts.spoken : texts.message);
     m_scheme->setFit(texts);
     m_line = texts.line;
+}
+
+void FitWindow::sizeEdited(const QString &text)
+{
+    const bool pasted = text.size() - m_typed.size() >= 2;
+    m_typed = text;
+    if (pasted && fits::looksLikeDesignation(text))
+        applyDesignation();
+    else
+        recompute();
+}
+
+void FitWindow::applyDesignation()
+{
+    if (!fits::looksLikeDesignation(m_size->text()))
+        return; // a bare size, shown as it was typed
+    const fits::FitNotation notation = fits::readFitNotation(m_size->text());
+    if (!notation.error.isEmpty()) {
+        showTexts(onlyMessage(notation.error));
+        return;
+    }
+    const fits::FieldChoice hole = notation.hole.value_or(
+        fits::FieldChoice{m_holeLetter->currentIndex(), fits::fitGradeOf(m_holeGrade->currentIndex())});
+    const fits::FieldChoice shaft = notation.shaft.value_or(
+        fits::FieldChoice{m_shaftLetter->currentIndex(), fits::fitGradeOf(m_shaftGrade->currentIndex())});
+    const fits::FitTexts texts =
+        fits::fitTexts(notation.size, m_holeLetter->itemText(hole.letter), hole.grade,
+                       m_shaftLetter->itemText(shaft.letter), shaft.grade);
+    if (!texts.message.isEmpty()) {
+        showTexts(onlyMessage(texts.message));
+        return;
+    }
+    {
+        const QSignalBlocker blockers[] = {QSignalBlocker(m_size), QSignalBlocker(m_holeLetter),
+                                           QSignalBlocker(m_holeGrade), QSignalBlocker(m_shaftLetter),
+                                           QSignalBlocker(m_shaftGrade)};
+        m_size->setText(notation.size);
+        m_typed = notation.size;
+        m_holeLetter->setCurrentIndex(hole.letter);
+        m_holeGrade->setCurrentIndex(hole.grade - fits::fitGradeOf(0));
+        m_shaftLetter->setCurrentIndex(shaft.letter);
+        m_shaftGrade->setCurrentIndex(shaft.grade - fits::fitGradeOf(0));
+    }
+    showTexts(texts);
 }
 
 void FitWindow::openSearch()
@@ -248,6 +310,7 @@ void FitWindow::showFit(const QString &size, const QString &holeLetter, int hole
                                            QSignalBlocker(m_holeGrade), QSignalBlocker(m_shaftLetter),
                                            QSignalBlocker(m_shaftGrade)};
         m_size->setText(size);
+        m_typed = size;
         m_holeLetter->setCurrentText(holeLetter);
         m_holeGrade->setCurrentIndex(holeGrade - fits::fitGradeOf(0));
         m_shaftLetter->setCurrentText(shaftLetter);

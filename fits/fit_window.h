@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The fit window `ФПосадки`: a typed nominal size, a hole field and a shaft field
 // give both fields' deviations and limit sizes, the clearances or interferences,
-// the kind and the system of the fit, and a picture of the two zones.
+// the kind and the system of the fit, and a picture of the two zones; a designation
+// typed or pasted into the size box («Ø25 H7/f6») sets the lists.
 #pragma once
 
 #include "ui/window_slot.h"
@@ -16,6 +17,9 @@ namespace merilon {
 
 class FitScheme;
 class FitSearchWindow;
+namespace fits {
+struct FitTexts;
+}
 namespace ui {
 class ResultLabel;
 struct WindowDescription;
@@ -41,6 +45,14 @@ private:
     void load();
     // Reads the five inputs and shows the fit, or the message and nothing else.
     void recompute();
+    // Shows what `texts` holds: a fit, or a message and nothing else.
+    void showTexts(const fits::FitTexts &texts);
+    // The size box was edited: a bare size is shown at once, a designation when it was
+    // pasted whole; one still being typed waits for Enter.
+    void sizeEdited(const QString &text);
+    // Applies the designation in the size box: its fields go to their lists and the
+    // size stays in the box; one that cannot be shown changes no list and says why.
+    void applyDesignation();
     // Opens the fit search at the size typed here.
     void openSearch();
 
@@ -53,6 +65,7 @@ private:
     ui::ResultLabel *m_message = nullptr; // Сообщение
     QList<QLineEdit *> m_results;       // ES … Система, in the order of their table
     QString m_line;
+    QString m_typed; // the size box's text before its last edit
     WindowSlot<FitSearchWindow> m_search; // ФПодбор
 };
 

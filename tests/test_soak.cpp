@@ -27,6 +27,7 @@
 #include "app/windows.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
+#include "fits/fit_notation.h"
 #include "fits/fit_search.h"
 #include "fits/fit_window.h"
 #include "fits/fits_tables.h"
@@ -858,6 +859,7 @@ private:
     void chosen(int w, const QString &name, int index)
     {
         Expected &e = ex(w);
+        const bool changed = e.current.value(name, -2) != index;
         e.current[name] = index;
         e.text[name] = e.items[name].value(index);
         switch (w) {
@@ -894,7 +896,8 @@ private:
             angleLookup();
             break;
         case Fits:
-            fitsLookup();
+            if (changed) // the window computes when an index changes
+                fitsLookup();
             break;
         case General:
             e.byGrade = name == u"Квалитет";
@@ -987,10 +990,16 @@ private:
     // Every box of the fit window, from the size text and the four lists.
     void fitsLookup()
     {
+        const Expected &e = ex(Fits);
+        if (fits::looksLikeDesignation(e.text[u"Размер"_s]))
+            return fitsMessage(fits::pendingDesignationText());
+        fitsShow(fits::fitTexts(e.text[u"Размер"_s], e.text[u"ОтвБуква"_s], fits::fitGradeOf(e.current[u"ОтвКвалитет"_s]),
+                                e.text[u"ВалБуква"_s], fits::fitGradeOf(e.current[u"ВалКвалитет"_s])));
+    }
+
+    void fitsShow(const fits::FitTexts &t)
+    {
         Expected &e = ex(Fits);
-        const fits::FitTexts t =
-            fits::fitTexts(e.text[u"Размер"_s], e.text[u"ОтвБуква"_s], fits::fitGradeOf(e.current[u"ОтвКвалитет"_s]),
-                           e.text[u"ВалБуква"_s], fits::fitGradeOf(e.current[u"ВалКвалитет"_s]));
         const std::pair<const char16_t *, const QString *> boxes[] = {
             {u"ES", &t.holeUpper}, {u"EI", &t.holeLower}, {u"es", &t.shaftUpper}, {u"ei", &t.shaftLower},
             {u"Dmax", &t.holeMax}, {u"Dmin", &t.holeMin}, {u"dmax", &t.shaftMax}, {u"dmin", &t.shaftMin},
@@ -1000,6 +1009,58 @@ private:
             {u"Вероятность", &t.probability}, {u"Сообщение", &t.message}};
         for (const auto &[name, text] : boxes)
             e.text[QString::fromUtf16(name)] = *text;
+    }
+
+    void fitsMessage(const QString &message)
+    {
+        fits::FitTexts texts;
+        texts.message = message;
+        fitsShow(texts);
+    }
+
+    // The fit window's size box took a key, a word or a paste: a bare size shows at
+    // once, a designation when it came whole (two characters or more at once), else
+    // it waits for Enter.
+    void fitsSizeEdited(const QString &before, const QString &after)
+    {
+        if (after == before)
+            return; // nothing edited: what the window shows stays
+        if (fits::looksLikeDesignation(after) && after.size() - before.size() >= 2)
+            fitsApply();
+        else
+            fitsLookup();
+    }
+
+    // Enter in the size box, or a designation pasted: its fields go to their lists and
+    // the size stays; one the window cannot show changes no list and says why.
+    void fitsApply()
+    {
+        Expected &e = ex(Fits);
+        if (!fits::looksLikeDesignation(e.text[u"Размер"_s]))
+            return;
+        const fits::FitNotation notation = fits::readFitNotation(e.text[u"Размер"_s]);
+        if (!notation.error.isEmpty())
+            return fitsMessage(notation.error);
+        const fits::FieldChoice hole = notation.hole.value_or(
+            fits::FieldChoice{e.current[u"ОтвБуква"_s], fits::fitGradeOf(e.current[u"ОтвКвалитет"_s])});
+        const fits::FieldChoice shaft = notation.shaft.value_or(
+            fits::FieldChoice{e.current[u"ВалБуква"_s], fits::fitGradeOf(e.current[u"ВалКвалитет"_s])});
+        const fits::FitTexts t = fits::fitTexts(notation.size, toQString(fits::holeLetters[std::size_t(hole.letter)]),
+                                                hole.grade, toQString(fits::shaftLetters[std::size_t(shaft.letter)]),
+                                                shaft.grade);
+        if (!t.message.isEmpty())
+            return fitsMessage(t.message);
+        e.text[u"Размер"_s] = notation.size;
+        const std::pair<const char16_t *, int> lists[] = {{u"ОтвБуква", hole.letter},
+                                                          {u"ОтвКвалитет", hole.grade - fits::fitGradeOf(0)},
+                                                          {u"ВалБуква", shaft.letter},
+                                                          {u"ВалКвалитет", shaft.grade - fits::fitGradeOf(0)}};
+        for (const auto &[name, index] : lists) {
+            e.current[QString::fromUtf16(name)] = index;
+            e.text[QString::fromUtf16(name)] = e.items[QString::fromUtf16(name)].value(index);
+        }
+        fitsShow(t);
+        tally("designations applied in the fit window");
     }
 
     void mainLookup()
@@ -1233,7 +1294,10 @@ private:
         tally(after == before ? "context menus, text kept" : "context menus, text changed");
         if (keys == Keys::Free) {
             ex(a.window).text[spot->name] = after;
-            textTyped(a.window);
+            if (a.window == Fits && spot->name == u"Размер"_s)
+                fitsSizeEdited(before, after);
+            else
+                textTyped(a.window);
         } else if (keys == Keys::Filtered && after != before) {
             if (chosen != u"Удалить" || !selection || !isDeletion(before, after, true))
                 fault(u"%1/%2: %3 in the menu made %4"_s.arg(facts()[std::size_t(a.window)].name, spot->name, chosen,
@@ -1382,7 +1446,10 @@ private:
             break;
         case Keys::Free:
             ex(w).text[name] = after;
-            textTyped(w);
+            if (w == Fits && name == u"Размер"_s)
+                m_enter ? fitsApply() : fitsSizeEdited(before, after);
+            else
+                textTyped(w);
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -1845,6 +1912,9 @@ private:
         // Sizes of the fit window's whole range besides the lists' texts.
         static const QStringList all = fits::sizeTexts() + fits::gradeTexts() + fits::lettersForGrade(7)
             + QStringList{u"0,5"_s, u"720"_s, u"3150"_s}
+            // Designations of fits and fields, good and bad, for the fit window's size box.
+            + QStringList{u"Ø25 H7/f6"_s, u"40H8/e8"_s, u"⌀120 K7 / h6"_s, u"25 js6"_s, u"0,5 A11/h9"_s,
+                          u"Ø25 H7(+0,021)/f6(-0,020 -0,033)"_s, u"25 H19/f6"_s, u"25 f6/H7"_s, u"10 W7"_s}
             + fp::typeTexts() + intervalsOf(3) + intervalsOf(4)
             + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s};
         return all[qsizetype(random() % std::size_t(all.size()))];
