@@ -15,6 +15,10 @@ endforeach()
 install(FILES resources/icons/merilon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES README.md resources/fonts/LICENSE-OFL.txt packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The pages the README links to, beside it, so that its links hold in the package
+# (plain text; the pictures stay in the source tree).
+file(GLOB merilon_docs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md)
+install(FILES ${merilon_docs} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
 # The manual page (English, and Russian under ru/) and the changelog, compressed as
 # Debian wants them: gzip -9 without a name or time stamp.

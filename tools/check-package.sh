@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured and built tree and checks what an
 # installation would get: dependencies worked out from the binary, the program, the
-# menu entry (validated), the icons, the manual pages, copyright and changelog;
+# menu entry (validated), the icons, the manual pages, copyright, changelog, the README
+# and the pages of docs/ beside it;
 # Debian's lintian finds no error and no warning in it and appstreamcli validates its
 # AppStream metainfo.   Usage: check-package.sh BUILD_DIR APP_ID
 #
@@ -10,6 +11,7 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 id=$2
+source=$(cd "$(dirname "$0")/.." && pwd)
 
 missing=()
 for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file \
@@ -57,7 +59,13 @@ for f in ./usr/bin/merilon ./usr/share/applications/$id.desktop \
          ./usr/share/icons/hicolor/256x256/apps/merilon.png \
          ./usr/share/icons/hicolor/scalable/apps/merilon.svg \
          ./usr/share/man/man1/merilon.1.gz ./usr/share/man/ru/man1/merilon.1.gz \
-         ./usr/share/doc/merilon/copyright ./usr/share/doc/merilon/changelog.gz; do
+         ./usr/share/doc/merilon/copyright ./usr/share/doc/merilon/changelog.gz \
+         ./usr/share/doc/merilon/README.md; do
+  grep -qx "$f" <<<"$files" || fail "missing $f"
+done
+# The README's pages, beside it, so that its links hold.
+for page in "$source"/docs/*.md; do
+  f=./usr/share/doc/merilon/docs/$(basename "$page")
   grep -qx "$f" <<<"$files" || fail "missing $f"
 done
 
@@ -68,6 +76,13 @@ grep -qx "Exec=merilon" "$entry" || fail "Exec"
 copyright="$work/root/usr/share/doc/merilon/copyright"
 grep -qx "License: Expat" "$copyright" && grep -qx "License: OFL-1.1" "$copyright" ||
   fail "the copyright file names no MIT (Expat) or no OFL-1.1 licence"
+# The links between the installed pages hold (the pictures are not installed).
+doc="$work/root/usr/share/doc/merilon"
+for page in "$doc"/README.md "$doc"/docs/*.md; do
+  for link in $(grep -oE '\]\([^)#: ]+\.md' "$page" | sed 's/^](//'); do
+    [ -f "$(dirname "$page")/$link" ] || fail "${page#"$work/root"} links to $link, which the package does not hold"
+  done
+done
 
 # Debian's own checks. lintian: no error (E:) and no warning (W:); pedantic and
 # informational notes are listed. appstreamcli: no error and no warning.

@@ -299,7 +299,7 @@ private slots:
     }
 
     // Fields over the whole system, worked out by hand from the published tables of
-    // ISO 286-1 (the sources the README names): over 500 mm (shafts from the
+    // ISO 286-1 (the sources docs/standards.md names): over 500 mm (shafts from the
     // sub-intervals for r … u, the main intervals for the rest; holes by its rules
     // without Δ) and the fine grades 01 … 3 with Δ up to 500 mm.
     void wholeSystem_data()
