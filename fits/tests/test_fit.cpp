@@ -3,6 +3,7 @@
 // the nominal size read from its text, the figures of a fit, and the search for the
 // fits that give a needed clearance.
 #include "fits/fit.h"
+#include "fits/fit_notation.h"
 #include "fits/fit_search.h"
 #include "fits/recommended_fits.h"
 
@@ -559,6 +560,45 @@ private slots:
         }
         const FitTexts bad = fitTexts(u"abc", u"H", 7, u"f", 7);
         QVERIFY(!bad.message.isEmpty() && !bad.fit && bad.shaftLower.isEmpty() && bad.line.isEmpty());
+    }
+
+    // Designations as drawings and texts write them, and what is refused with why.
+    void designations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // size, hole, shaft; or the error's gist
+        QTest::newRow("bare size") << "25" << "25 - -";
+        QTest::newRow("Ø25 H7/f6") << "Ø25 H7/f6" << "25 H7 f6";
+        QTest::newRow("25H7/f6") << "25H7/f6" << "25 H7 f6";
+        QTest::newRow("⌀25 H7 / f6") << "⌀25 H7 / f6" << "25 H7 f6";
+        QTest::newRow("25 h6") << "25 h6" << "25 - h6";
+        QTest::newRow("25 JS7/h6") << "25 JS7/h6" << "25 JS7 h6";
+        QTest::newRow("grades 01 and 18") << "2,5 H01/h18" << "2,5 H-1 h18";
+        QTest::newRow("own notation") << "Ø25 H7(+0,021)/f6(-0,020 -0,033)" << "25 H7 f6";
+        QTest::newRow("own copy") << "Ø25 H7(+0,021)/f7(-0,020 -0,041): отверстие +21/0 мкм, вал -20/-41 мкм" << "25 H7 f7";
+        QTest::newRow("grade 19") << "25 H19/f6" << "Квалитета 19 стандарт не устанавливает";
+        QTest::newRow("grade 07") << "25 H07" << "Квалитет «07» не понят";
+        QTest::newRow("shaft first") << "25 f6/H7" << "первым пишется поле отверстия";
+        QTest::newRow("no such hole") << "25 W7" << "Поля отверстия «W7» нет";
+        QTest::newRow("no such shaft") << "25 H7/Js6" << "первым пишется поле отверстия";
+        QTest::newRow("no grade") << "25 H/f6" << "Поле «H» не понято";
+        QTest::newRow("open bracket") << "25 H7(+0,021/f6" << "Скобки";
+        QTest::newRow("three parts") << "25 H7/f6/g5" << "не понято";
+        QTest::newRow("no size") << "H7/f6" << "Не понят размер";
+    }
+    void designations()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        const FitNotation n = readFitNotation(text);
+        const auto field = [](const std::optional<FieldChoice> &f, const auto &letters) {
+            return f ? toQString(letters[std::size_t(f->letter)]) + QString::number(f->grade) : QStringLiteral("-");
+        };
+        if (n.error.isEmpty())
+            QCOMPARE(n.size + ' ' + field(n.hole, holeLetters) + ' ' + field(n.shaft, shaftLetters), read);
+        else
+            QVERIFY2(n.error.contains(read), qPrintable(n.error));
+        QCOMPARE(looksLikeDesignation(text), read.section(' ', 1) != QStringLiteral("- -"));
     }
 };
 

@@ -2,6 +2,7 @@
 // The fit window as a user drives it: typing a size, choosing fields from the lists,
 // bad sizes, copying the fit, opening it from the main window's link, and the search
 // for the fits that give a needed clearance.
+#include "fits/fit_notation.h"
 #include "fits/fit_window.h"
 #include "tests/gui_test.h"
 
@@ -149,6 +150,65 @@ private slots:
         typeSize("25");
         QVERIFY(child<QLabel>(m_window.get(), "Сообщение")->text().isEmpty());
         QVERIFY(!child<QLineEdit>(m_window.get(), "ES")->text().isEmpty());
+    }
+
+    // A designation pasted, or typed and then Enter, sets the lists and leaves the size;
+    // one the window cannot show changes no list and says why; the copy pastes back.
+    void designationSetsTheLists_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("lists"); // size and the four lists after it
+        QTest::addColumn<QString>("message");
+        QTest::newRow("typed Ø25 H7/f6") << "Ø25 H7/f6" << false << "25 H 7 f 6" << "";
+        QTest::newRow("pasted 40H8/e8") << "40H8/e8" << true << "40 H 8 e 8" << "";
+        QTest::newRow("pasted ⌀25 K7 / h6") << "⌀25 K7 / h6" << true << "25 K 7 h 6" << "";
+        QTest::newRow("one shaft field") << "25 js6" << true << "25 H 7 js 6" << "";
+        QTest::newRow("its own notation") << "Ø25 H7(+0,021)/f6(-0,020 -0,033)" << true << "25 H 7 f 6" << "";
+        QTest::newRow("grade 19") << "25 H19/f6" << true << "25 H 7 f 7" << "Квалитета 19 стандарт не устанавливает";
+        QTest::newRow("shaft first") << "25 f6/H7" << false << "25 H 7 f 7" << "первым пишется поле отверстия";
+        QTest::newRow("no such field") << "10 W7" << true << "25 H 7 f 7" << "Поля отверстия «W7» нет";
+        QTest::newRow("not up to 1 mm") << "0,5 A11/h9" << true << "25 H 7 f 7" << "до 1 мм";
+    }
+    void designationSetsTheLists()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(QString, lists);
+        QFETCH(QString, message);
+        if (pasted) {
+            QApplication::clipboard()->setText(text);
+            size()->setFocus();
+            size()->selectAll();
+            QTest::keyClick(size(), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            typeSize(text);
+            QCOMPARE(child<QLabel>(m_window.get(), "Сообщение")->text(), fits::pendingDesignationText());
+            QTest::keyClick(size(), Qt::Key_Return);
+        }
+        const auto listsNow = [this] {
+            QStringList now = {size()->text()};
+            for (const char *name : {"ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет"})
+                now.append(child<QComboBox>(m_window.get(), name)->currentText());
+            return now.join(' ');
+        };
+        const QString said = child<QLabel>(m_window.get(), "Сообщение")->text();
+        if (message.isEmpty()) {
+            QCOMPARE(listsNow(), lists);
+            QCOMPARE(said, QString());
+            // The copy of the fit pastes back to the same fit.
+            QTest::keyClick(size(), Qt::Key_C, Qt::ControlModifier);
+            const QString copied = QApplication::clipboard()->text();
+            QCOMPARE(fits::readFitNotation(copied).error, QString());
+            choose(child<QComboBox>(m_window.get(), "ВалБуква"), "a");
+            size()->selectAll();
+            QTest::keyClick(size(), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(listsNow(), lists);
+        } else {
+            QVERIFY2(said.contains(message), qPrintable(said));
+            QCOMPARE(listsNow().section(' ', -4), lists.section(' ', -4)); // the lists as they were
+            QCOMPARE(shown(), QString(resultNames.size() - 1, QLatin1Char('|')));
+        }
     }
 
     void undefinedFieldSaysSo()
