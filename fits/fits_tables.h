@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Limits and fits of smooth joints: the main window's table up to 500 mm (standard
-// tolerances IT4–IT17, fundamental deviations of the shafts, the deviations of a
-// field), and the fit window's tables of the whole system up to 3150 mm. No widgets
-// here: the main window reads its three texts and shows what this returns.
+// Limits and fits of smooth joints: the main window's table up to 500 mm (the
+// fundamental deviations of the shafts, the deviations of a field), and the tables of
+// the whole system up to 3150 mm (standard tolerances IT01–IT18, the shafts over
+// 500 mm). No widgets here: the main window reads its three texts and shows what this
+// returns; the rules that make fields of these tables are those of fits/fit.h, for
+// both windows.
 #pragma once
 
 #include <QString>
@@ -29,16 +31,14 @@ inline constexpr std::array<std::u16string_view, 7> upperLetters = {u"a", u"b", 
 inline constexpr std::array<std::u16string_view, 12> lowerLetters = {u"k", u"m", u"n", u"p", u"r", u"s",
                                                                      u"t", u"u", u"v", u"x", u"y", u"z"};
 
-// One nominal size interval: its text as the size list shows it, its bounds, its
-// standard tolerances, and the fundamental deviations of the shaft letters, in
-// micrometres.
+// One nominal size interval: its text as the size list shows it, its bounds, and the
+// fundamental deviations of the shaft letters, in micrometres. Its standard
+// tolerances are those of toleranceRows, the one IT table.
 struct SizeRow
 {
     std::u16string_view text;
     int over;                                             // mm; "от 1" in the first row: 1 itself belongs
     int upTo;                                             // mm, belongs to the interval
-    int it4;                                              // IT4, for the holes' Δ
-    std::array<int, gradeCount> it;                       // IT5 … IT17
     std::array<int, upperLetters.size()> es;              // a … g
     std::array<std::optional<double>, lowerLetters.size()> ei; // k (grades 4–7) … z; none: no field
 };
@@ -74,6 +74,10 @@ struct Deviations
     bool operator==(const Deviations &) const = default;
 };
 
+// The deviations shown for the basic hole "Н" or a shaft letter "h", "js", a … z in a
+// row and a grade 5 … 17: those of the fit window's rules (fits/fit.h) at the row's
+// upper bound. None for a text that is no field, and for a t, v or y field that the
+// standard does not define for the size.
 Deviations deviations(QStringView size, QStringView grade, QStringView letter);
 
 // The upper and lower limit deviation of a field, in micrometres (a js or JS field
@@ -84,11 +88,6 @@ struct Limits
     double lower = 0;
     bool operator==(const Limits &) const = default;
 };
-
-// The deviations that the main window shows for a letter in a row and a grade 5 … 17:
-// the basic hole "Н", "h", "js" or a shaft letter a … z. None for a text that is no
-// field, and for a t, v or y field that the standard does not define for the size.
-std::optional<Limits> fieldLimits(const SizeRow &row, int grade, QStringView letter);
 
 // The whole system of ISO 286-1:2010 (GOST 25346-89), sizes over 0 up to 3150 mm,
 // which the fit window offers. The main window keeps to sizeRows above.
