@@ -124,14 +124,20 @@ void addAll(std::vector<FoundFit> &found, int micrometres, bool holeBasis)
     }
 }
 
-// A clearance typed in micrometres, signed; none if the text is no such number.
-std::optional<double> readClearance(QStringView text)
+// A clearance typed in micrometres, signed, and whether it is finer than the
+// hundredths that the fits are counted in; none if the text is no such number.
+struct Clearance
+{
+    Hundredths value = 0;
+    bool finer = false;
+};
+std::optional<Clearance> readClearance(QStringView text)
 {
     const std::optional<TypedDecimal> typed = readTypedDecimal(text);
-    if (!typed || typed->tooLong || typed->finer)
+    if (!typed || typed->tooLong)
         return std::nullopt;
-    const double value = static_cast<double>(typed->thousandths) / 1000;
-    return typed->negative ? -value : value;
+    const Hundredths value = typed->thousandths / 10;
+    return Clearance{typed->negative ? -value : value, typed->finer || typed->thousandths % 10 != 0};
 }
 
 QString nearestText(std::vector<FoundFit> fits)
@@ -139,7 +145,7 @@ QString nearestText(std::vector<FoundFit> fits)
     std::stable_sort(fits.begin(), fits.end(), [](const FoundFit &a, const FoundFit &b) { return a.miss() < b.miss(); });
     QStringList named;
     for (std::size_t i = 0; i < std::min(nearestShown, fits.size()); ++i)
-        named.append(QStringLiteral("%1 — на %2 мкм").arg(fits[i].text(), numberText(fits[i].miss())));
+        named.append(QStringLiteral("%1 — на %2 мкм").arg(fits[i].text(), micrometreText(fits[i].miss())));
     return named.join(QStringLiteral(", "));
 }
 
@@ -155,9 +161,9 @@ QString FoundFit::shaft() const
     return toQString(shaftLetter) + QString::number(shaftGrade);
 }
 
-double FoundFit::miss() const
+Hundredths FoundFit::miss() const
 {
-    return std::max(0.0, -lowMargin) + std::max(0.0, -highMargin);
+    return std::max(Hundredths(0), -lowMargin) + std::max(Hundredths(0), -highMargin);
 }
 
 std::vector<FoundFit> candidateFits(int micrometres, Basis basis, Series series)
@@ -187,21 +193,28 @@ FitSearch searchFits(QStringView size, QStringView least, QStringView most, Basi
         return search;
     }
     search.micrometres = nominal.micrometres;
-    const auto clearance = [&](QStringView text, const QString &which) -> std::optional<double> {
+    const auto clearance = [&](QStringView text, const QString &which) -> std::optional<Hundredths> {
         if (text.trimmed().isEmpty()) {
             search.message = QStringLiteral("Введите %1 зазор в микрометрах; натяг — со знаком минус.").arg(which);
             return std::nullopt;
         }
-        const std::optional<double> value = readClearance(text);
-        if (!value)
+        const std::optional<Clearance> typed = readClearance(text);
+        if (!typed) {
             search.message = QStringLiteral("Не число: %1 зазор — это микрометры, например 20 или -30 (натяг).")
                                  .arg(which);
-        return value;
+            return std::nullopt;
+        }
+        if (typed->finer) {
+            search.message = QStringLiteral("%1 зазор задан точнее 0,01 мкм: не больше двух знаков после запятой.")
+                                 .arg(which.left(1).toUpper() + which.mid(1));
+            return std::nullopt;
+        }
+        return typed->value;
     };
-    const std::optional<double> low = clearance(least, QStringLiteral("наименьший"));
+    const std::optional<Hundredths> low = clearance(least, QStringLiteral("наименьший"));
     if (!low)
         return search;
-    const std::optional<double> high = clearance(most, QStringLiteral("наибольший"));
+    const std::optional<Hundredths> high = clearance(most, QStringLiteral("наибольший"));
     if (!high)
         return search;
     if (*low > *high) {
@@ -237,7 +250,7 @@ FitSearch searchFits(QStringView size, QStringView least, QStringView most, Basi
     }
     if (search.fits.empty()) {
         search.message = QStringLiteral("Ни одна посадка не даёт зазора от %1 до %2 мкм. Ближе всех: %3.")
-                             .arg(numberText(*low), numberText(*high), nearestText(candidates));
+                             .arg(micrometreText(*low), micrometreText(*high), nearestText(candidates));
         return search;
     }
     // The most economical first: the widest tolerances, then the widest margin at the
@@ -245,8 +258,8 @@ FitSearch searchFits(QStringView size, QStringView least, QStringView most, Basi
     std::sort(search.fits.begin(), search.fits.end(), [](const FoundFit &a, const FoundFit &b) {
         if (a.tolerances != b.tolerances)
             return a.tolerances > b.tolerances;
-        const double marginA = std::min(a.lowMargin, a.highMargin);
-        const double marginB = std::min(b.lowMargin, b.highMargin);
+        const Hundredths marginA = std::min(a.lowMargin, a.highMargin);
+        const Hundredths marginB = std::min(b.lowMargin, b.highMargin);
         if (marginA != marginB)
             return marginA > marginB;
         if (a.holeBasis != b.holeBasis)
@@ -279,9 +292,9 @@ QStringList rowTexts(const FoundFit &fit)
     return {fit.text(),
             signedText(fit.minClearance),
             signedText(fit.maxClearance),
-            numberText(fit.tolerances),
-            numberText(fit.lowMargin),
-            numberText(fit.highMargin),
+            micrometreText(fit.tolerances),
+            micrometreText(fit.lowMargin),
+            micrometreText(fit.highMargin),
             fit.recommended ? QStringLiteral("рекомендуемая") : QString()};
 }
 

@@ -116,9 +116,9 @@ constexpr std::array<GradeLetters, gradeCount> gradeLetters = {{
     {17, u""},
 }};
 
-Deviations shown(double upper, double lower, Prompt prompt = Prompt::None)
+Deviations shown(Hundredths upper, Hundredths lower, Prompt prompt = Prompt::None)
 {
-    return {false, numberText(upper), numberText(lower), prompt};
+    return {false, micrometreText(upper), micrometreText(lower), prompt};
 }
 
 Deviations cleared(Prompt prompt)
@@ -127,6 +127,11 @@ Deviations cleared(Prompt prompt)
 }
 
 } // namespace
+
+QString micrometreText(Hundredths count)
+{
+    return numberText(inMicrometres(count));
+}
 
 QString gradeName(int grade)
 {
@@ -194,7 +199,7 @@ std::optional<int> standardTolerance(QStringView size, int grade)
     if (!row || grade < firstGrade || grade > lastGrade)
         return std::nullopt;
     // IT5 … IT17 are whole micrometres.
-    return static_cast<int>(*toleranceAt(row->upTo * 1000, grade));
+    return static_cast<int>(*toleranceAt(row->upTo * 1000, grade) / 100);
 }
 
 QString promptText(Prompt prompt)

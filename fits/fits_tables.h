@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -80,12 +81,24 @@ struct Deviations
 // standard does not define for the size.
 Deviations deviations(QStringView size, QStringView grade, QStringView letter);
 
-// The upper and lower limit deviation of a field, in micrometres (a js or JS field
-// may end in a half).
+// Deviations and tolerances are counted in whole hundredths of a micrometre, the
+// finest step of the tables (IT01 up to 3 mm is 0,3 µm, its half 0,15 µm): every sum
+// and difference of them is exact, and none is a binary fraction. A count becomes a
+// double only to be shown or drawn.
+using Hundredths = std::int64_t;
+constexpr double inMicrometres(Hundredths count)
+{
+    return static_cast<double>(count) / 100;
+}
+// A count as the micrometres it is: "21", "-0,15", "10,5" (through numberText(), which
+// writes the nearest double of a decimal of two places digit for digit).
+QString micrometreText(Hundredths count);
+
+// The upper and lower limit deviation of a field.
 struct Limits
 {
-    double upper = 0;
-    double lower = 0;
+    Hundredths upper = 0;
+    Hundredths lower = 0;
     bool operator==(const Limits &) const = default;
 };
 
@@ -101,7 +114,8 @@ QString gradeName(int grade);
 
 // One main interval of the table of standard tolerances (ISO 286-1:2010 Table 1):
 // its bounds in mm (the upper bound belongs to it; the first runs from over 0) and
-// IT01 … IT18 in micrometres; IT01 and IT0 are defined up to 500 mm only.
+// IT01 … IT18 in micrometres, whole or with one decimal, so that half of each is a
+// whole number of hundredths; IT01 and IT0 are defined up to 500 mm only.
 struct ToleranceRow
 {
     int over;

@@ -123,8 +123,8 @@ GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int gr
     t.symmetry = toQString(cellFor(symmetryRows, micrometres, k));
     t.runOut = toQString(runOut[k]);
 
-    // The standard tolerance of the fits' table, in micrometres.
-    const std::optional<double> it = fits::toleranceAt(micrometres, grade);
+    // The standard tolerance of the fits' table.
+    const std::optional<fits::Hundredths> it = fits::toleranceAt(micrometres, grade);
     if (!it) {
         t.message = u"Отклонения по квалитету: таблица допусков IT охватывает размеры до 3150 мм."_s;
         return t;
@@ -133,9 +133,10 @@ GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int gr
         t.message = u"Отклонения по квалитету: квалитеты 14–18 для размеров менее 1 мм не применяются."_s;
         return t;
     }
-    t.hole = QLatin1Char('+') + numberText(*it / 1000.0);
-    t.shaft = QLatin1Char('-') + numberText(*it / 1000.0);
-    t.other = u"±"_s + numberText(*it / 2000.0);
+    // In millimetres, each divided once: the nearest double of an exact decimal.
+    t.hole = QLatin1Char('+') + numberText(double(*it) / 100'000);
+    t.shaft = QLatin1Char('-') + numberText(double(*it) / 100'000);
+    t.other = u"±"_s + numberText(double(*it) / 200'000);
     return t;
 }
 

@@ -26,6 +26,12 @@ const SizeRow &row(const QString &text)
     return *r;
 }
 
+// Deviations in micrometres, as the published tables give them.
+std::optional<Limits> limits(double upper, double lower)
+{
+    return Limits{std::llround(upper * 100), std::llround(lower * 100)};
+}
+
 // "JS7" → "JS", 7.
 std::pair<QString, int> splitField(const QString &field)
 {
@@ -47,7 +53,7 @@ private slots:
         // ISO 286-1, IT4 of the 13 main steps.
         const int expected[] = {3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 10, 10, 12, 12, 12, 14, 14, 14, 16, 16, 18, 18, 20, 20};
         for (std::size_t i = 0; i < sizeRows.size(); ++i)
-            QCOMPARE(toleranceAt(sizeRows[i].upTo * 1000, 4), std::optional<double>(expected[i]));
+            QCOMPARE(toleranceAt(sizeRows[i].upTo * 1000, 4), std::optional<Hundredths>(expected[i] * 100));
     }
 
     // Limit deviations of holes as ISO 286-2 (GOST 25347-82) lists them, taken from
@@ -114,7 +120,7 @@ private slots:
         QFETCH(double, upper);
         QFETCH(double, lower);
         const auto [letter, grade] = splitField(field);
-        QCOMPARE(holeLimits(row(size), grade, letter), std::optional<Limits>(Limits{upper, lower}));
+        QCOMPARE(holeLimits(row(size), grade, letter), limits(upper, lower));
     }
 
     // Every hole and shaft field of every row and grade.
@@ -123,7 +129,7 @@ private slots:
         for (const SizeRow &r : sizeRows) {
             const QByteArray name = toQString(r.text).toUtf8();
             for (int g = firstGrade; g <= lastGrade; ++g) {
-                const double it = *toleranceAt(r.upTo * 1000, g);
+                const Hundredths it = *toleranceAt(r.upTo * 1000, g);
                 for (std::size_t l = 0; l < holeLetters.size(); ++l) {
                     const QString hole = toQString(holeLetters[l]);
                     const QString shaft = toQString(shaftLetters[l]);
@@ -146,8 +152,8 @@ private slots:
                     // The shaft is what the main window shows, wherever it offers the letter.
                     if (lettersForGrade(g).contains(shaft)) {
                         const Deviations shown = deviations(toQString(r.text), QString::number(g), shaft);
-                        QCOMPARE(numberText(s->upper), shown.upper);
-                        QCOMPARE(numberText(s->lower), shown.lower);
+                        QCOMPARE(micrometreText(s->upper), shown.upper);
+                        QCOMPARE(micrometreText(s->lower), shown.lower);
                     }
                 }
             }
@@ -157,9 +163,9 @@ private slots:
         QVERIFY(!shaftLimits(sizeRows[0], 7, u"H"));
         QVERIFY(!shaftLimits(sizeRows[0], 7, toQString(basicHole)));
         // Letters that the main window does not offer in a grade.
-        QCOMPARE(shaftLimits(row("от 1 до 3"), 5, u"a"), std::optional<Limits>(Limits{-270, -274}));
-        QCOMPARE(shaftLimits(row("св. 18 до 24"), 8, u"k"), std::optional<Limits>(Limits{33, 0}));
-        QCOMPARE(shaftLimits(row("св. 18 до 24"), 9, u"y"), std::optional<Limits>(Limits{115, 63}));
+        QCOMPARE(shaftLimits(row("от 1 до 3"), 5, u"a"), limits(-270, -274));
+        QCOMPARE(shaftLimits(row("св. 18 до 24"), 8, u"k"), limits(33, 0));
+        QCOMPARE(shaftLimits(row("св. 18 до 24"), 9, u"y"), limits(115, 63));
     }
 
     void readSize_data()
@@ -286,7 +292,7 @@ private slots:
         QFETCH(int, size);
         QFETCH(int, grade);
         QFETCH(double, it);
-        QCOMPARE(toleranceAt(size, grade), it ? std::optional<double>(it) : std::nullopt);
+        QCOMPARE(toleranceAt(size, grade), it ? std::optional<Hundredths>(std::llround(it * 100)) : std::nullopt);
     }
     // Fields over the whole system, worked out by hand from the published tables of
     // ISO 286-1 (the sources the README names): over 500 mm (shafts from the
@@ -328,7 +334,7 @@ private slots:
         const int g = grade == "01" ? finestGrade : grade.toInt();
         const int um = merilon::fits::readSize(size).micrometres;
         const Field f = letter.front().isUpper() ? holeField(um, g, letter) : shaftField(um, g, letter);
-        QCOMPARE(f.limits, std::optional<Limits>(Limits{upper, lower}));
+        QCOMPARE(f.limits, limits(upper, lower));
     }
 
     // Fields the standard does not give, each with its reason.
@@ -438,7 +444,7 @@ private slots:
                         QVERIFY(fit.holeBasis ? fit.holeLetter == u"H" : fit.shaftLetter == u"h");
                         QVERIFY(fit.holeGrade >= 5 && fit.holeGrade <= 12);
                         QVERIFY(fit.shaftGrade == fit.holeGrade || fit.shaftGrade == fit.holeGrade - 1);
-                        if (fit.minClearance >= low && fit.maxClearance <= high)
+                        if (fit.minClearance >= low * 100 && fit.maxClearance <= high * 100)
                             expected.insert(fit.text());
                     }
                     QSet<QString> listed;
@@ -454,8 +460,8 @@ private slots:
                         if (i == 0)
                             continue;
                         const FoundFit &before = found.fits[i - 1];
-                        const double margin = std::min(fit.lowMargin, fit.highMargin);
-                        const double marginBefore = std::min(before.lowMargin, before.highMargin);
+                        const Hundredths margin = std::min(fit.lowMargin, fit.highMargin);
+                        const Hundredths marginBefore = std::min(before.lowMargin, before.highMargin);
                         QVERIFY(before.tolerances > fit.tolerances
                                 || (before.tolerances == fit.tolerances
                                     && (marginBefore > margin
@@ -489,6 +495,8 @@ private slots:
         QTest::newRow("a micrometre tighter below") << "25" << "21" << "62" << hole << recommended << ""
                                                     << "Ни одна посадка не даёт зазора от 21 до 62 мкм. Ближе всех: "
                                                        "H6/f6 — на 1 мкм, H7/f7 — на 1 мкм, H8/f7 — на 13 мкм.";
+        QTest::newRow("a tenth looser below") << "25" << "19,9" << "62" << hole << recommended
+                                              << "H7/f7|+20|+62|42|0,1|0|рекомендуемая" << "";
         QTest::newRow("a micrometre looser above") << "25" << "20" << "63" << hole << recommended
                                                    << "H7/f7|+20|+62|42|0|1|рекомендуемая" << "";
         QTest::newRow("H7/p6 as an interference") << "25" << "-35" << "-1" << hole << recommended
@@ -501,6 +509,9 @@ private slots:
                                   << "Введите наименьший зазор в микрометрах; натяг — со знаком минус.";
         QTest::newRow("most no number") << "25" << "20" << "7O" << both << all << ""
                                         << "Не число: наибольший зазор — это микрометры, например 20 или -30 (натяг).";
+        QTest::newRow("least finer than 0,01") << "25" << "19,995" << "70" << hole << recommended << ""
+                                               << "Наименьший зазор задан точнее 0,01 мкм: не больше двух знаков "
+                                                  "после запятой.";
         QTest::newRow("least above most") << "25" << "70" << "20" << hole << all << ""
                                           << "Наименьший зазор больше наибольшего: поменяйте их местами.";
         QTest::newRow("recommended, shaft basis")
