@@ -106,18 +106,25 @@ Field checked(int micrometres, Limits limits)
     return {limits, Gap::None};
 }
 
-// The gaps that the grade alone makes.
-Gap gradeGap(int micrometres, int grade)
+// The standard tolerance of a field's grade at a size, or the gap that the grade
+// alone makes.
+struct GradeTolerance
+{
+    Hundredths it = 0;
+    Gap gap = Gap::None;
+};
+GradeTolerance gradeTolerance(int micrometres, int grade)
 {
     if (grade < finestGrade || grade > coarsestGrade)
-        return Gap::NotDefined;
-    if (!toleranceAt(micrometres, grade))
-        return Gap::GradeUpTo500mm;
+        return {0, Gap::NotDefined};
+    const std::optional<Hundredths> it = toleranceAt(micrometres, grade);
+    if (!it)
+        return {0, Gap::GradeUpTo500mm};
     // IT14 … IT18 are not used below 1 mm (GOST 25346-89 Table 1, note: «для размеров
     // менее 1 мм»; some prints of ISO 286-1 say "up to 1 mm", which would take 1 mm too).
     if (micrometres < smallSizes && grade >= 14)
-        return Gap::GradeBelow1mm;
-    return Gap::None;
+        return {0, Gap::GradeBelow1mm};
+    return {*it, Gap::None};
 }
 
 // es of a shaft letter a … g at a size; none where the standard has none (a, b, c
@@ -208,9 +215,9 @@ std::optional<Hundredths> toleranceAt(int micrometres, int grade)
 // used up to 1 mm (Table 2, note).
 Field shaftField(int micrometres, int grade, Letter letter)
 {
-    if (const Gap gap = gradeGap(micrometres, grade); gap != Gap::None)
+    const auto [it, gap] = gradeTolerance(micrometres, grade);
+    if (gap != Gap::None)
         return none(gap);
-    const Hundredths it = *toleranceAt(micrometres, grade);
     if (letter == Letter::H)
         return checked(micrometres, {0, -it});
     if (letter == Letter::JS)
@@ -263,9 +270,9 @@ Field shaftField(int micrometres, int grade, QStringView letter)
 // EI = ES − IT for K … Z.
 Field holeField(int micrometres, int grade, Letter letter)
 {
-    if (const Gap gap = gradeGap(micrometres, grade); gap != Gap::None)
+    const auto [it, gap] = gradeTolerance(micrometres, grade);
+    if (gap != Gap::None)
         return none(gap);
-    const Hundredths it = *toleranceAt(micrometres, grade);
     if (letter == Letter::H)
         return checked(micrometres, {it, 0});
     if (letter == Letter::JS)

@@ -24,7 +24,8 @@ enum class Series { Recommended, All };
 inline constexpr std::array<std::u16string_view, 2> seriesTexts = {u"предпочтительные и рекомендуемые",
                                                                     u"все поля стандарта"};
 
-// The hole grades of the whole series; the shaft's grade is the hole's or one finer.
+// The hole grades of the whole series; the shaft's grade is the hole's, one finer or
+// one coarser.
 constexpr int firstSearchGrade = 5;
 constexpr int lastSearchGrade = 12;
 
