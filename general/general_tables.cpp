@@ -90,8 +90,21 @@ QString sizeMessage(const std::optional<TypedDecimal> &typed, QStringView text)
 
 } // namespace
 
+namespace {
+
+// Both classes are items of their lists.
+bool classesChosen(int sizeClass, int formClass)
+{
+    return sizeClass >= 0 && std::size_t(sizeClass) < sizeClassLetters.size() && formClass >= 0
+        && std::size_t(formClass) < formClasses.size();
+}
+
+} // namespace
+
 QString requirementLine(int sizeClass, int formClass, int grade, Designation designation)
 {
+    if (!classesChosen(sizeClass, formClass))
+        return QString();
     if (designation == Designation::Grade) {
         const QString n = QString::number(grade);
         return u"Неуказанные предельные отклонения размеров: H%1, h%1, ±IT%1/2"_s.arg(n);
@@ -102,9 +115,10 @@ QString requirementLine(int sizeClass, int formClass, int grade, Designation des
 
 GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int grade, Designation designation)
 {
-    Q_ASSERT(sizeClass >= 0 && std::size_t(sizeClass) < sizeClassLetters.size());
-    Q_ASSERT(formClass >= 0 && std::size_t(formClass) < formClasses.size());
     GeneralTexts t;
+    // A list with no item chosen: nothing to show.
+    if (!classesChosen(sizeClass, formClass))
+        return t;
     t.requirement = requirementLine(sizeClass, formClass, grade, designation);
     const std::optional<TypedDecimal> typed = readTypedDecimal(size);
     t.message = sizeMessage(typed, size);
