@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
@@ -112,6 +113,20 @@ private slots:
         QCOMPARE(requirement(), line);
         // Outside the IT table: the message, and no stale grade values.
         QCOMPARE(message().isEmpty(), !expected.endsWith(u"||"_s));
+    }
+
+    // A choice is recomputed and spoken once, with the way of writing the line that it
+    // chooses: a grade's values and the line by the grade in one announcement.
+    void aChoiceIsSpokenOnce()
+    {
+        QSignalSpy spoken(m_window.get(), &GeneralWindow::spoken);
+        choose(list(u"Квалитет"_s), u"15"_s);
+        QCOMPARE(spoken.size(), 1);
+        const QString text = spoken.front().front().toString();
+        QVERIFY2(text.contains(u"плюс IT +0,84"_s) && text.contains(u"H15, h15"_s), qPrintable(text));
+        choose(list(u"Класс"_s), u"c — грубый"_s);
+        QCOMPARE(spoken.size(), 2);
+        QVERIFY2(spoken.back().front().toString().contains(u"— cK"_s), qPrintable(spoken.back().front().toString()));
     }
 
     // A bad size says why and leaves no value; a good size brings them back.
