@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -113,6 +114,12 @@ private slots:
         QCOMPARE(requirement(), line);
         // Outside the IT table: the message, and no stale grade values.
         QCOMPARE(message().isEmpty(), !expected.endsWith(u"||"_s));
+        // Nor does any size typed then show a figure with binary noise.
+        QRandomGenerator random(quint32(size.size()));
+        for (int i = 0; i < 20; ++i) {
+            typeSize(u"%1,%2"_s.arg(random.bounded(10'000)).arg(random.bounded(1000), 3, 10, QLatin1Char('0')));
+            QCOMPARE(noisyTexts(m_window.get()), QStringList());
+        }
     }
 
     // A choice is recomputed and spoken once, with the way of writing the line that it
