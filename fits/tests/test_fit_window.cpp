@@ -244,7 +244,7 @@ private slots:
         const auto decimal = [](qint64 count, int places) {
             const qint64 unit = places == 2 ? 100 : 1000;
             return QStringLiteral("%1%2,%3")
-                .arg(count < 0 ? "-" : "")
+                .arg(count < 0 ? QStringLiteral("-") : QString())
                 .arg(std::abs(count) / unit)
                 .arg(std::abs(count) % unit, places, 10, QLatin1Char('0'));
         };
