@@ -46,10 +46,10 @@ std::optional<Cell> column(const std::array<Cell, N> &cells, Letter first, Lette
 }
 
 // A figure of the tables in micrometres (whole, or with a decimal in IT01 … IT3) as
-// hundredths.
+// hundredths, rounded to the nearest.
 Hundredths hundredths(double micrometres)
 {
-    return std::llround(micrometres * 100);
+    return static_cast<Hundredths>(micrometres * 100 + (micrometres < 0 ? -0.5 : 0.5));
 }
 
 NominalSize refused(QString error)
@@ -62,14 +62,43 @@ QString rangeError()
     return QStringLiteral("Размер вне диапазона: номинальный размер должен быть больше 0 и не больше 3150 мм.");
 }
 
-template <std::size_t N>
-std::optional<Letter> letterOf(const std::array<std::u16string_view, N> &letters, QStringView text)
+// The letters of a list by their first character, which no two of them share: a text
+// is read by one look and one comparison.
+using FirstCharacters = std::array<signed char, 128>;
+constexpr bool firstCharactersDistinct(const std::array<std::u16string_view, letterCount> &letters)
 {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (QStringView(letters[i]) == text)
-            return Letter(i);
+    for (std::size_t i = 0; i < letterCount; ++i) {
+        if (letters[i].empty() || letters[i].front() >= 128)
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (letters[j].front() == letters[i].front())
+                return false;
+        }
     }
-    return std::nullopt;
+    return true;
+}
+static_assert(firstCharactersDistinct(holeLetters) && firstCharactersDistinct(shaftLetters));
+constexpr FirstCharacters byFirstCharacter(const std::array<std::u16string_view, letterCount> &letters)
+{
+    FirstCharacters table{};
+    for (signed char &entry : table)
+        entry = -1;
+    for (std::size_t i = 0; i < letterCount; ++i)
+        table[letters[i].front()] = static_cast<signed char>(i);
+    return table;
+}
+constexpr FirstCharacters holeFirstCharacters = byFirstCharacter(holeLetters);
+constexpr FirstCharacters shaftFirstCharacters = byFirstCharacter(shaftLetters);
+
+std::optional<Letter> letterOf(const std::array<std::u16string_view, letterCount> &letters,
+                               const FirstCharacters &first, QStringView text)
+{
+    if (text.isEmpty() || text.front().unicode() >= first.size())
+        return std::nullopt;
+    const int i = first[text.front().unicode()];
+    if (i < 0 || QStringView(letters[std::size_t(i)]) != text)
+        return std::nullopt;
+    return Letter(i);
 }
 
 QString fieldName(QStringView letter, int grade)
@@ -151,12 +180,12 @@ std::optional<Hundredths> lowerColumn(const SizeRow &row, Letter letter)
 
 std::optional<Letter> holeLetterOf(QStringView text)
 {
-    return letterOf(holeLetters, text);
+    return letterOf(holeLetters, holeFirstCharacters, text);
 }
 
 std::optional<Letter> shaftLetterOf(QStringView text)
 {
-    return letterOf(shaftLetters, text);
+    return letterOf(shaftLetters, shaftFirstCharacters, text);
 }
 
 QStringList fitGradeTexts()
