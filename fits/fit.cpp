@@ -10,6 +10,48 @@ namespace merilon::fits {
 
 namespace {
 
+// The shafts' table columns lie in the order of the letters (see Letter).
+constexpr bool columnsInLetterOrder()
+{
+    for (std::size_t i = 0; i < upperLetters.size(); ++i) {
+        if (upperLetters[i] != shaftLetters[i])
+            return false;
+    }
+    for (std::size_t i = 0; i < lowerLetters.size(); ++i) {
+        if (lowerLetters[i] != shaftLetters[std::size_t(Letter::K) + i])
+            return false;
+    }
+    for (std::size_t i = 0; i < largeUpperLetters.size(); ++i) {
+        if (largeUpperLetters[i] != shaftLetters[std::size_t(Letter::D) + i])
+            return false;
+    }
+    for (std::size_t i = 0; i < largeLowerLetters.size(); ++i) {
+        if (largeLowerLetters[i] != shaftLetters[std::size_t(Letter::M) + i])
+            return false;
+    }
+    return std::size_t(Letter::G) + 1 == upperLetters.size() && std::size_t(Letter::Z) + 1 - std::size_t(Letter::K) == lowerLetters.size()
+        && std::size_t(Letter::G) + 1 - std::size_t(Letter::D) == largeUpperLetters.size()
+        && std::size_t(Letter::U) + 1 - std::size_t(Letter::M) == largeLowerLetters.size();
+}
+static_assert(columnsInLetterOrder());
+
+// The column of a letter in a table whose columns run from `first` on, or none when
+// the table has no column for it.
+template <typename Cell, std::size_t N>
+std::optional<Cell> column(const std::array<Cell, N> &cells, Letter first, Letter letter)
+{
+    if (letter < first || std::size_t(letter) - std::size_t(first) >= N)
+        return std::nullopt;
+    return cells[std::size_t(letter) - std::size_t(first)];
+}
+
+// A figure of the tables in micrometres (whole, or with a decimal in IT01 … IT3) as
+// hundredths, rounded to the nearest.
+Hundredths hundredths(double micrometres)
+{
+    return static_cast<Hundredths>(micrometres * 100 + (micrometres < 0 ? -0.5 : 0.5));
+}
+
 NominalSize refused(QString error)
 {
     return {0, std::move(error)};
@@ -20,27 +62,43 @@ QString rangeError()
     return QStringLiteral("Размер вне диапазона: номинальный размер должен быть больше 0 и не больше 3150 мм.");
 }
 
-// Deviations come out of the tables in hundredths of a micrometre at the finest
-// (IT01 at 3 mm is 0,3 µm, its half 0,15): each sum is brought back onto that grid,
-// so that no binary fraction of a double ever reaches a text.
-double onGrid(double micrometres)
+// The letters of a list by their first character, which no two of them share: a text
+// is read by one look and one comparison.
+using FirstCharacters = std::array<signed char, 128>;
+constexpr bool firstCharactersDistinct(const std::array<std::u16string_view, letterCount> &letters)
 {
-    return std::round(micrometres * 100) / 100;
-}
-
-Limits onGrid(Limits limits)
-{
-    return {onGrid(limits.upper), onGrid(limits.lower)};
-}
-
-template <std::size_t N>
-int indexOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (QStringView(letters[i]) == letter)
-            return static_cast<int>(i);
+    for (std::size_t i = 0; i < letterCount; ++i) {
+        if (letters[i].empty() || letters[i].front() >= 128)
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (letters[j].front() == letters[i].front())
+                return false;
+        }
     }
-    return -1;
+    return true;
+}
+static_assert(firstCharactersDistinct(holeLetters) && firstCharactersDistinct(shaftLetters));
+constexpr FirstCharacters byFirstCharacter(const std::array<std::u16string_view, letterCount> &letters)
+{
+    FirstCharacters table{};
+    for (signed char &entry : table)
+        entry = -1;
+    for (std::size_t i = 0; i < letterCount; ++i)
+        table[letters[i].front()] = static_cast<signed char>(i);
+    return table;
+}
+constexpr FirstCharacters holeFirstCharacters = byFirstCharacter(holeLetters);
+constexpr FirstCharacters shaftFirstCharacters = byFirstCharacter(shaftLetters);
+
+std::optional<Letter> letterOf(const std::array<std::u16string_view, letterCount> &letters,
+                               const FirstCharacters &first, QStringView text)
+{
+    if (text.isEmpty() || text.front().unicode() >= first.size())
+        return std::nullopt;
+    const int i = first[text.front().unicode()];
+    if (i < 0 || QStringView(letters[std::size_t(i)]) != text)
+        return std::nullopt;
+    return Letter(i);
 }
 
 QString fieldName(QStringView letter, int grade)
@@ -72,27 +130,63 @@ Field none(Gap gap)
 // A field whose smallest limit size would not be above zero is no field for that size.
 Field checked(int micrometres, Limits limits)
 {
-    limits = onGrid(limits);
-    if (micrometres + limits.lower <= 0)
+    if (Hundredths(micrometres) * 100 + limits.lower <= 0)
         return none(Gap::NoPositiveSize);
     return {limits, Gap::None};
 }
 
-// The gaps that the grade alone makes.
-Gap gradeGap(int micrometres, int grade)
+// The standard tolerance of a field's grade at a size, or the gap that the grade
+// alone makes.
+struct GradeTolerance
+{
+    Hundredths it = 0;
+    Gap gap = Gap::None;
+};
+GradeTolerance gradeTolerance(int micrometres, int grade)
 {
     if (grade < finestGrade || grade > coarsestGrade)
-        return Gap::NotDefined;
-    if (!toleranceAt(micrometres, grade))
-        return Gap::GradeUpTo500mm;
+        return {0, Gap::NotDefined};
+    const std::optional<Hundredths> it = toleranceAt(micrometres, grade);
+    if (!it)
+        return {0, Gap::GradeUpTo500mm};
     // IT14 … IT18 are not used below 1 mm (GOST 25346-89 Table 1, note: «для размеров
     // менее 1 мм»; some prints of ISO 286-1 say "up to 1 mm", which would take 1 mm too).
     if (micrometres < smallSizes && grade >= 14)
-        return Gap::GradeBelow1mm;
-    return Gap::None;
+        return {0, Gap::GradeBelow1mm};
+    return {*it, Gap::None};
+}
+
+// es of a shaft letter a … g at a size; none where the standard has none (a, b, c
+// over 500 mm) or for another letter.
+std::optional<Hundredths> upperDeviation(int micrometres, Letter letter)
+{
+    std::optional<int> es;
+    if (const LargeSizeRow *large = largeRowOfSize(micrometres))
+        es = column(large->es, Letter::D, letter);
+    else if (const SizeRow *row = rowOfSize(micrometres))
+        es = column(row->es, Letter::A, letter);
+    return es ? std::optional<Hundredths>(Hundredths(*es) * 100) : std::nullopt;
+}
+
+// The ei column of a shaft letter k … z up to 500 mm as the table gives it (k: the
+// value of grades 4 to 7); none where the standard has no such field.
+std::optional<Hundredths> lowerColumn(const SizeRow &row, Letter letter)
+{
+    const std::optional<std::optional<double>> cell = column(row.ei, Letter::K, letter);
+    return cell && *cell ? std::optional<Hundredths>(hundredths(**cell)) : std::nullopt;
 }
 
 } // namespace
+
+std::optional<Letter> holeLetterOf(QStringView text)
+{
+    return letterOf(holeLetters, holeFirstCharacters, text);
+}
+
+std::optional<Letter> shaftLetterOf(QStringView text)
+{
+    return letterOf(shaftLetters, shaftFirstCharacters, text);
+}
 
 QStringList fitGradeTexts()
 {
@@ -136,64 +230,55 @@ const LargeSizeRow *largeRowOfSize(int micrometres)
                               [](const LargeSizeRow &row, int size) { return row.upTo * 1000 < size; });
 }
 
-std::optional<double> toleranceAt(int micrometres, int grade)
+std::optional<Hundredths> toleranceAt(int micrometres, int grade)
 {
     if (micrometres < smallestSize || micrometres > largestSize || grade < finestGrade || grade > coarsestGrade)
         return std::nullopt;
-    return toleranceRowOf(micrometres).it[static_cast<std::size_t>(grade - finestGrade)];
-}
-
-// es of a shaft letter a … g at a size; none where the standard has none (a, b, c
-// over 500 mm) or for another letter.
-std::optional<double> upperDeviation(int micrometres, QStringView letter)
-{
-    if (const LargeSizeRow *large = largeRowOfSize(micrometres)) {
-        const int i = indexOf(largeUpperLetters, letter);
-        return i < 0 ? std::nullopt : std::optional<double>(large->es[static_cast<std::size_t>(i)]);
-    }
-    const int i = indexOf(upperLetters, letter);
-    return i < 0 ? std::nullopt : std::optional<double>(rowOfSize(micrometres)->es[static_cast<std::size_t>(i)]);
+    const std::optional<double> it = toleranceRowOf(micrometres).it[static_cast<std::size_t>(grade - finestGrade)];
+    return it ? std::optional<Hundredths>(hundredths(*it)) : std::nullopt;
 }
 
 // Shafts (ISO 286-1:2010 Tables 2 and 3): a … g: ei = es − IT; h; js ±IT/2; k: ei of
 // the column of grades 4 to 7 in those grades, 0 in the others; m … z: es = ei + IT.
 // Over 500 mm only d … g, h, js, k (ei = 0) and m … u are defined. a and b are not
 // used up to 1 mm (Table 2, note).
-Field shaftField(int micrometres, int grade, QStringView letter)
+Field shaftField(int micrometres, int grade, Letter letter)
 {
-    if (indexOf(shaftLetters, letter) < 0)
-        return none(Gap::NotDefined);
-    if (const Gap gap = gradeGap(micrometres, grade); gap != Gap::None)
+    const auto [it, gap] = gradeTolerance(micrometres, grade);
+    if (gap != Gap::None)
         return none(gap);
-    const double it = *toleranceAt(micrometres, grade);
-    if (letter == u"h")
+    if (letter == Letter::H)
         return checked(micrometres, {0, -it});
-    if (letter == u"js")
+    if (letter == Letter::JS)
         return checked(micrometres, {it / 2, -it / 2});
-    if (micrometres <= smallSizes && (letter == u"a" || letter == u"b"))
+    if (micrometres <= smallSizes && (letter == Letter::A || letter == Letter::B))
         return none(Gap::LetterUpTo1mm);
-    if (indexOf(upperLetters, letter) >= 0) {
-        const std::optional<double> es = upperDeviation(micrometres, letter);
+    if (letter <= Letter::G) {
+        const std::optional<Hundredths> es = upperDeviation(micrometres, letter);
         if (!es)
             return none(Gap::NotDefined);
         return checked(micrometres, {*es, *es - it});
     }
+    std::optional<Hundredths> ei;
     if (const LargeSizeRow *large = largeRowOfSize(micrometres)) {
-        if (letter == u"k")
-            return checked(micrometres, {it, 0});
-        const int i = indexOf(largeLowerLetters, letter);
-        if (i < 0)
-            return none(Gap::NotDefined);
-        const double ei = large->ei[static_cast<std::size_t>(i)];
-        return checked(micrometres, {ei + it, ei});
+        if (letter == Letter::K)
+            ei = 0;
+        else if (const std::optional<int> cell = column(large->ei, Letter::M, letter))
+            ei = Hundredths(*cell) * 100;
+    } else if (const SizeRow *row = rowOfSize(micrometres)) {
+        ei = lowerColumn(*row, letter); // none for t, v, y where the standard has none
+        if (ei && letter == Letter::K && (grade < 4 || grade > 7))
+            ei = 0;
     }
-    const SizeRow &row = *rowOfSize(micrometres);
-    const int i = indexOf(lowerLetters, letter);
-    const std::optional<double> cell = row.ei[static_cast<std::size_t>(i)];
-    if (!cell) // t, v, y where the standard has none
+    if (!ei)
         return none(Gap::NotDefined);
-    const double ei = letter == u"k" && (grade < 4 || grade > 7) ? 0 : *cell;
-    return checked(micrometres, {ei + it, ei});
+    return checked(micrometres, {*ei + it, *ei});
+}
+
+Field shaftField(int micrometres, int grade, QStringView letter)
+{
+    const std::optional<Letter> l = shaftLetterOf(letter);
+    return l ? shaftField(micrometres, grade, *l) : none(Gap::NotDefined);
 }
 
 // The holes follow the table of fundamental deviations of holes of ISO 286-1
@@ -212,67 +297,70 @@ Field shaftField(int micrometres, int grade, QStringView letter)
 // - The cells the table sets apart from these rules (holeExceptions).
 // - T, V, Y exist only where the shafts t, v, y do.
 // EI = ES − IT for K … Z.
-Field holeField(int micrometres, int grade, QStringView letter)
+Field holeField(int micrometres, int grade, Letter letter)
 {
-    const int index = indexOf(holeLetters, letter);
-    if (index < 0)
-        return none(Gap::NotDefined);
-    if (const Gap gap = gradeGap(micrometres, grade); gap != Gap::None)
+    const auto [it, gap] = gradeTolerance(micrometres, grade);
+    if (gap != Gap::None)
         return none(gap);
-    const double it = *toleranceAt(micrometres, grade);
-    if (letter == u"H")
+    if (letter == Letter::H)
         return checked(micrometres, {it, 0});
-    if (letter == u"JS")
+    if (letter == Letter::JS)
         return checked(micrometres, {it / 2, -it / 2});
-    const QString shaft = letter.toString().toLower();
-    const QChar l = letter.front();
-    if (indexOf(upperLetters, shaft) >= 0) { // A … G mirror a … g, wherever those are defined
-        if (micrometres <= smallSizes && (l == u'A' || l == u'B'))
+    if (letter <= Letter::G) { // A … G mirror a … g, wherever those are defined
+        if (micrometres <= smallSizes && (letter == Letter::A || letter == Letter::B))
             return none(Gap::LetterUpTo1mm);
-        const std::optional<double> es = upperDeviation(micrometres, shaft);
+        const std::optional<Hundredths> es = upperDeviation(micrometres, letter);
         if (!es)
             return none(Gap::NotDefined);
         return checked(micrometres, {-*es + it, -*es});
     }
     if (grade < 3)
         return none(Gap::NotDefined);
-    if (l == u'K' && grade > 8 && micrometres > 3000)
+    if (letter == Letter::K && grade > 8 && micrometres > 3000)
         return none(Gap::NotDefined);
-    if (l == u'N' && grade > 8 && micrometres <= smallSizes)
+    if (letter == Letter::N && grade > 8 && micrometres <= smallSizes)
         return none(Gap::LetterUpTo1mm);
 
     if (const LargeSizeRow *large = largeRowOfSize(micrometres)) {
-        if (l == u'K')
+        if (letter == Letter::K)
             return checked(micrometres, {0, -it});
-        const int i = indexOf(largeLowerLetters, shaft);
-        if (i < 0)
+        const std::optional<int> ei = column(large->ei, Letter::M, letter);
+        if (!ei)
             return none(Gap::NotDefined);
-        const double es = -large->ei[static_cast<std::size_t>(i)];
+        const Hundredths es = -Hundredths(*ei) * 100;
         return checked(micrometres, {es, es - it});
     }
 
-    const SizeRow &row = *rowOfSize(micrometres);
-    for (const HoleException &cell : holeExceptions) {
-        if (letter == QStringView(cell.letter) && grade == cell.grade && row.over >= cell.over && row.upTo <= cell.upTo)
-            return checked(micrometres, {cell.es, cell.es - it});
-    }
-    const int i = indexOf(lowerLetters, shaft);
-    const std::optional<double> shaftCell = row.ei[static_cast<std::size_t>(i)];
-    if (!shaftCell) // T, V, Y exist only where the shafts t, v, y do
+    const SizeRow *row = rowOfSize(micrometres);
+    if (!row)
         return none(Gap::NotDefined);
-    const double shaftEi = *shaftCell;
-    const bool upTo3mm = &row == &sizeRows.front();
-    const double delta = upTo3mm ? 0 : it - *toleranceAt(micrometres, grade - 1);
-    double es = 0;
-    if (l == u'K')
-        es = grade <= 8 ? -shaftEi + delta : 0;
-    else if (l == u'M')
-        es = grade <= 8 ? -shaftEi + delta : -shaftEi;
-    else if (l == u'N')
-        es = grade <= 8 ? -shaftEi + delta : upTo3mm ? -shaftEi : 0;
+    for (const HoleException &cell : holeExceptions) {
+        if (letter == cell.letter && grade == cell.grade && row->over >= cell.over && row->upTo <= cell.upTo) {
+            const Hundredths es = Hundredths(cell.es) * 100;
+            return checked(micrometres, {es, es - it});
+        }
+    }
+    const std::optional<Hundredths> shaftEi = lowerColumn(*row, letter);
+    if (!shaftEi) // T, V, Y exist only where the shafts t, v, y do
+        return none(Gap::NotDefined);
+    const bool upTo3mm = row == &sizeRows.front();
+    const Hundredths delta = upTo3mm ? 0 : it - *toleranceAt(micrometres, grade - 1);
+    Hundredths es = 0;
+    if (letter == Letter::K)
+        es = grade <= 8 ? -*shaftEi + delta : 0;
+    else if (letter == Letter::M)
+        es = grade <= 8 ? -*shaftEi + delta : -*shaftEi;
+    else if (letter == Letter::N)
+        es = grade <= 8 ? -*shaftEi + delta : upTo3mm ? -*shaftEi : 0;
     else
-        es = grade <= 7 ? -shaftEi + delta : -shaftEi;
+        es = grade <= 7 ? -*shaftEi + delta : -*shaftEi;
     return checked(micrometres, {es, es - it});
+}
+
+Field holeField(int micrometres, int grade, QStringView letter)
+{
+    const std::optional<Letter> l = holeLetterOf(letter);
+    return l ? holeField(micrometres, grade, *l) : none(Gap::NotDefined);
 }
 
 std::optional<Limits> holeLimits(const SizeRow &row, int grade, QStringView letter)
@@ -308,26 +396,38 @@ Fit makeFit(Limits hole, Limits shaft)
     return fit;
 }
 
-QString limitSizeText(int nominal, double deviation)
+namespace {
+
+// A count in millimetres: divided once, the nearest double of an exact decimal of at
+// most five places, which the number text gives back digit for digit.
+QString millimetreText(Hundredths count)
 {
-    // Counted in hundredths of a micrometre, then divided once: the nearest double of
-    // an exact decimal of at most five places, which the number text gives back digit
-    // for digit.
-    const long long hundredths = static_cast<long long>(nominal) * 100 + std::llround(deviation * 100);
-    return numberText(static_cast<double>(hundredths) / 100000);
+    return numberText(static_cast<double>(count) / 100000);
 }
 
-QString signedText(double value)
+QString withSign(Hundredths count, const QString &text)
 {
-    return value > 0 ? QLatin1Char('+') + numberText(value) : numberText(value);
+    return count > 0 ? QLatin1Char('+') + text : text;
+}
+
+} // namespace
+
+QString limitSizeText(int nominal, Hundredths deviation)
+{
+    return millimetreText(Hundredths(nominal) * 100 + deviation);
+}
+
+QString signedText(Hundredths value)
+{
+    return withSign(value, micrometreText(value));
 }
 
 QString deviationsInMillimetres(Limits limits)
 {
     if (limits.upper == -limits.lower)
-        return QStringLiteral("(±%1)").arg(numberText(limits.upper / 1000));
-    QString upper = signedText(limits.upper / 1000);
-    QString lower = signedText(limits.lower / 1000);
+        return QStringLiteral("(±%1)").arg(millimetreText(limits.upper));
+    QString upper = withSign(limits.upper, millimetreText(limits.upper));
+    QString lower = withSign(limits.lower, millimetreText(limits.lower));
     if (limits.lower == 0)
         return QLatin1Char('(') + upper + QLatin1Char(')');
     if (limits.upper == 0)
@@ -350,9 +450,9 @@ Chances transitionChances(Limits hole, Limits shaft)
 {
     // The clearance S = D − d is normal with the mean of the two centres' difference
     // and σ = √(σD² + σd²); interference is S < 0.
-    const double mean = (hole.upper + hole.lower) / 2 - (shaft.upper + shaft.lower) / 2;
-    const double sigmaHole = (hole.upper - hole.lower) / 6;
-    const double sigmaShaft = (shaft.upper - shaft.lower) / 6;
+    const double mean = inMicrometres(hole.upper + hole.lower - shaft.upper - shaft.lower) / 2;
+    const double sigmaHole = inMicrometres(hole.upper - hole.lower) / 6;
+    const double sigmaShaft = inMicrometres(shaft.upper - shaft.lower) / 6;
     const double sigma = std::sqrt(sigmaHole * sigmaHole + sigmaShaft * sigmaShaft);
     const double interference = 0.5 * std::erfc(mean / (sigma * std::sqrt(2.0)));
     return {100 * interference, 100 * (1 - interference)};
@@ -407,37 +507,37 @@ FitTexts fitTexts(QStringView size, QStringView holeLetter, int holeGrade, QStri
     }
     const Fit fit = makeFit(*hole, *shaft);
     texts.fit = fit;
-    texts.holeUpper = numberText(hole->upper);
-    texts.holeLower = numberText(hole->lower);
-    texts.shaftUpper = numberText(shaft->upper);
-    texts.shaftLower = numberText(shaft->lower);
+    texts.holeUpper = micrometreText(hole->upper);
+    texts.holeLower = micrometreText(hole->lower);
+    texts.shaftUpper = micrometreText(shaft->upper);
+    texts.shaftLower = micrometreText(shaft->lower);
     texts.holeMax = limitSizeText(nominal.micrometres, hole->upper);
     texts.holeMin = limitSizeText(nominal.micrometres, hole->lower);
     texts.shaftMax = limitSizeText(nominal.micrometres, shaft->upper);
     texts.shaftMin = limitSizeText(nominal.micrometres, shaft->lower);
-    texts.holeTolerance = numberText(fit.holeTolerance);
-    texts.shaftTolerance = numberText(fit.shaftTolerance);
+    texts.holeTolerance = micrometreText(fit.holeTolerance);
+    texts.shaftTolerance = micrometreText(fit.shaftTolerance);
 
     const QString diameter = QStringLiteral("Ø") + numberText(nominal.micrometres / 1000.0);
     const QString fields = texts.holeField + QLatin1Char('/') + texts.shaftField;
     QString figures;
     switch (fit.kind) {
     case FitKind::Clearance:
-        texts.maxClearance = numberText(fit.maxClearance);
-        texts.minClearance = numberText(fit.minClearance);
+        texts.maxClearance = micrometreText(fit.maxClearance);
+        texts.minClearance = micrometreText(fit.minClearance);
         texts.kind = QStringLiteral("посадка с зазором");
         figures = QStringLiteral("зазор наибольший %1 мкм, наименьший %2 мкм").arg(texts.maxClearance, texts.minClearance);
         break;
     case FitKind::Transition:
-        texts.maxClearance = numberText(fit.maxClearance);
-        texts.maxInterference = numberText(fit.maxInterference);
+        texts.maxClearance = micrometreText(fit.maxClearance);
+        texts.maxInterference = micrometreText(fit.maxInterference);
         texts.kind = QStringLiteral("переходная посадка");
         figures = QStringLiteral("зазор наибольший %1 мкм, натяг наибольший %2 мкм")
                       .arg(texts.maxClearance, texts.maxInterference);
         break;
     case FitKind::Interference:
-        texts.maxInterference = numberText(fit.maxInterference);
-        texts.minInterference = numberText(fit.minInterference);
+        texts.maxInterference = micrometreText(fit.maxInterference);
+        texts.minInterference = micrometreText(fit.minInterference);
         texts.kind = QStringLiteral("посадка с натягом");
         figures = QStringLiteral("натяг наибольший %1 мкм, наименьший %2 мкм")
                       .arg(texts.maxInterference, texts.minInterference);
@@ -453,10 +553,10 @@ FitTexts fitTexts(QStringView size, QStringView holeLetter, int holeGrade, QStri
                      + texts.shaftField + deviationsInMillimetres(*shaft);
     if (fit.kind == FitKind::Transition) {
         const Chances chances = transitionChances(*hole, *shaft);
-        // Both rounded as one: the two always add up to 100.
-        const double interference = std::round(chances.interference * 10) / 10;
+        // Both in whole tenths of a per cent, rounded as one: the two add up to 100.
+        const long tenths = std::lround(chances.interference * 10);
         texts.probability = QStringLiteral("натяг %1 %, зазор %2 %")
-                                .arg(numberText(interference), numberText(std::round(1000 - interference * 10) / 10));
+                                .arg(numberText(tenths / 10.0), numberText((1000 - tenths) / 10.0));
     }
     // The copy starts with the fit as drawings write it.
     texts.line = QStringLiteral("%1: отверстие %2/%3 мкм, вал %4/%5 мкм, %6, %7")

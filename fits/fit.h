@@ -24,6 +24,16 @@ inline constexpr std::array<std::u16string_view, 21> shaftLetters = {
     u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h", u"js", u"k", u"m",
     u"n", u"p", u"r", u"s", u"t", u"u", u"v", u"x", u"y", u"z"};
 
+// A field's letter by its place in those lists: A and a are 0, H and h 7, JS and js 8,
+// Z and z 20. The shafts' table columns run in the same order: a … g (upperLetters)
+// are the first seven, k … z (lowerLetters) the last twelve.
+enum class Letter { A, B, C, D, E, F, G, H, JS, K, M, N, P, R, S, T, U, V, X, Y, Z };
+constexpr std::size_t letterCount = holeLetters.size();
+static_assert(shaftLetters.size() == letterCount && std::size_t(Letter::Z) + 1 == letterCount);
+// The letter of a hole's ("H", "JS") or a shaft's ("h", "js") text; none for another text.
+std::optional<Letter> holeLetterOf(QStringView text);
+std::optional<Letter> shaftLetterOf(QStringView text);
+
 // The smallest and the largest nominal size, in micrometres: over 0 up to 3150 mm.
 constexpr int smallestSize = 1;
 constexpr int largestSize = 3150000;
@@ -54,20 +64,20 @@ const SizeRow *rowOfSize(int micrometres);
 // The sub-interval over 500 mm of a size, or nullptr up to 500 mm.
 const LargeSizeRow *largeRowOfSize(int micrometres);
 // IT of a grade (-1 for IT01 … 18) at a size; none where the standard has none.
-std::optional<double> toleranceAt(int micrometres, int grade);
+std::optional<Hundredths> toleranceAt(int micrometres, int grade);
 
 // A cell that the table of hole deviations sets apart from the rules that derive the
 // holes from the shafts: the field's ES over a span of sizes (mm).
 struct HoleException
 {
-    std::u16string_view letter;
+    Letter letter;
     int grade;
     int over; // the rows from this bound …
     int upTo; // … up to this one
-    double es;
+    int es;   // µm
 };
 // M6 over 250 up to 315 mm: ES = −9, where the rule gives −11.
-inline constexpr std::array<HoleException, 1> holeExceptions = {{{u"M", 6, 250, 315, -9}}};
+inline constexpr std::array<HoleException, 1> holeExceptions = {{{Letter::M, 6, 250, 315, -9}}};
 
 // Why a field has no deviations at a size.
 enum class Gap {
@@ -88,9 +98,11 @@ struct Field
 
 // The deviations of a hole field (A … H, JS, K … Z) at a size in micrometres and a
 // grade -1 (IT01) … 18.
+Field holeField(int micrometres, int grade, Letter letter);
 Field holeField(int micrometres, int grade, QStringView letter);
 // The deviations of a shaft field (a … h, js, k … z); up to 500 mm in grades 5 … 17
-// exactly those of the main window.
+// also those of the main window.
+Field shaftField(int micrometres, int grade, Letter letter);
 Field shaftField(int micrometres, int grade, QStringView letter);
 
 // The same at the upper bound of a row of the main window's table.
@@ -99,19 +111,19 @@ std::optional<Limits> shaftLimits(const SizeRow &row, int grade, QStringView let
 
 enum class FitKind { Clearance, Transition, Interference };
 
-// The figures of a fit, in micrometres: the clearances S and interferences N that
-// do not belong to its kind are 0.
+// The figures of a fit: the clearances S and interferences N that do not belong to
+// its kind are 0.
 struct Fit
 {
     Limits hole;
     Limits shaft;
-    double holeTolerance = 0;  // TD
-    double shaftTolerance = 0; // Td
+    Hundredths holeTolerance = 0;  // TD
+    Hundredths shaftTolerance = 0; // Td
     FitKind kind = FitKind::Clearance;
-    double maxClearance = 0;    // Smax: clearance and transition fits
-    double minClearance = 0;    // Smin: clearance fits
-    double maxInterference = 0; // Nmax: interference and transition fits
-    double minInterference = 0; // Nmin: interference fits
+    Hundredths maxClearance = 0;    // Smax: clearance and transition fits
+    Hundredths minClearance = 0;    // Smin: clearance fits
+    Hundredths maxInterference = 0; // Nmax: interference and transition fits
+    Hundredths minInterference = 0; // Nmin: interference fits
 };
 Fit makeFit(Limits hole, Limits shaft);
 
@@ -137,8 +149,8 @@ FitTexts fitTexts(QStringView size, QStringView holeLetter, int holeGrade, QStri
                   int shaftGrade);
 
 // A limit size in millimetres, exact: the nominal size in micrometres plus a
-// deviation in hundredths of a micrometre at the finest.
-QString limitSizeText(int nominal, double deviation);
+// deviation.
+QString limitSizeText(int nominal, Hundredths deviation);
 // A field's deviations in millimetres as GOST 2.307-2011 writes them after its symbol:
 // "(+0,021)", "(-0,020 -0,033)", "(±0,0065)"; a zero deviation is not written.
 QString deviationsInMillimetres(Limits limits);
@@ -151,7 +163,7 @@ struct Chances
     double clearance = 0;
 };
 Chances transitionChances(Limits hole, Limits shaft);
-// A deviation with its sign: "+21", "0", "-20", "+10,5".
-QString signedText(double value);
+// A deviation or a clearance in micrometres with its sign: "+21", "0", "-20", "+10,5".
+QString signedText(Hundredths value);
 
 } // namespace merilon::fits

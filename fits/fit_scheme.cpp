@@ -2,7 +2,6 @@
 #include "fits/fit_scheme.h"
 
 #include "ui/controls.h"
-#include "core/number_text.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -29,9 +28,9 @@ constexpr int outerLine = shaftLabelsLeft + 44;
 struct Dimension
 {
     const char *name;
-    double value;
-    double holeEdge;
-    double shaftEdge;
+    fits::Hundredths value;
+    fits::Hundredths holeEdge;
+    fits::Hundredths shaftEdge;
 };
 
 } // namespace
@@ -67,9 +66,11 @@ void FitScheme::paintEvent(QPaintEvent *)
     // leave room for the captions above and below the zones and for the legend.
     const int top = QFontMetrics(names).height() + 6;
     const int bottom = height() - lineHeight * 2 - 8;
-    const double high = std::max({0.0, fit.hole.upper, fit.shaft.upper});
-    const double low = std::min({0.0, fit.hole.lower, fit.shaft.lower});
-    auto y = [&](double microns) { return top + static_cast<int>(std::lround((high - microns) / (high - low) * (bottom - top))); };
+    const fits::Hundredths high = std::max({fits::Hundredths(0), fit.hole.upper, fit.shaft.upper});
+    const fits::Hundredths low = std::min({fits::Hundredths(0), fit.hole.lower, fit.shaft.lower});
+    auto y = [&](fits::Hundredths edge) {
+        return top + static_cast<int>(std::lround(double(high - edge) / double(high - low) * (bottom - top)));
+    };
     const int zero = y(0);
 
     // The zero line with its signs.
@@ -150,8 +151,8 @@ void FitScheme::paintEvent(QPaintEvent *)
     p.setPen(ui::colour::maroon);
     p.drawText(QRect(4, height() - lineHeight - 5, width() - 8, lineHeight), Qt::AlignCenter,
                QStringLiteral("%1 = %2 мкм,  %3 = %4 мкм")
-                   .arg(QString::fromLatin1(outer.name), numberText(outer.value), QString::fromLatin1(inner.name),
-                        numberText(inner.value)));
+                   .arg(QString::fromLatin1(outer.name), fits::micrometreText(outer.value),
+                        QString::fromLatin1(inner.name), fits::micrometreText(inner.value)));
 }
 
 } // namespace merilon

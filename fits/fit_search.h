@@ -4,6 +4,8 @@
 // within the requirement, the most economical first. No widgets.
 #pragma once
 
+#include "fits/fits_tables.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -22,29 +24,30 @@ enum class Series { Recommended, All };
 inline constexpr std::array<std::u16string_view, 2> seriesTexts = {u"предпочтительные и рекомендуемые",
                                                                     u"все поля стандарта"};
 
-// The hole grades of the whole series; the shaft's grade is the hole's or one finer.
+// The hole grades of the whole series; the shaft's grade is the hole's, one finer or
+// one coarser.
 constexpr int firstSearchGrade = 5;
 constexpr int lastSearchGrade = 12;
 
-// A candidate fit with its figures, in micrometres: a clearance is positive, an
-// interference a negative clearance.
+// A candidate fit with its figures, exact, in hundredths of a micrometre as the fit
+// window counts them: a clearance is positive, an interference a negative clearance.
 struct FoundFit
 {
     // The fields' letters, of the tables (which outlive every search), and grades.
     std::u16string_view holeLetter, shaftLetter;
     int holeGrade = 0, shaftGrade = 0;
     bool holeBasis = true;
-    double minClearance = 0; // EI − es
-    double maxClearance = 0; // ES − ei
-    double tolerances = 0;   // TD + Td
-    double lowMargin = 0;    // the smallest clearance less the least one needed
-    double highMargin = 0;   // the largest one allowed less the largest clearance
+    Hundredths minClearance = 0; // EI − es
+    Hundredths maxClearance = 0; // ES − ei
+    Hundredths tolerances = 0;   // TD + Td
+    Hundredths lowMargin = 0;    // the smallest clearance less the least one needed
+    Hundredths highMargin = 0;   // the largest one allowed less the largest clearance
     bool recommended = false; // in the standard's table of recommended fits (up to 500 mm)
     QString hole() const;  // "H7"
     QString shaft() const; // "f6"
     QString text() const { return hole() + QLatin1Char('/') + shaft(); }
     // By how much the fit misses the requirement; 0 when it qualifies.
-    double miss() const;
+    Hundredths miss() const;
 };
 
 // Every candidate of a series in the chosen systems at a size (µm) at which both its
@@ -52,7 +55,8 @@ struct FoundFit
 // standard's series (searchFits() marks the fits it lists).
 std::vector<FoundFit> candidateFits(int micrometres, Basis basis, Series series);
 
-// The answer to a typed requirement: the qualifying fits in order, or a message.
+// The answer to a typed requirement, clearances in micrometres to 0,01 µm at the
+// finest: the qualifying fits in order, or a message.
 struct FitSearch
 {
     QString message;

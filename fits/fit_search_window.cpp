@@ -9,6 +9,7 @@
 #include "ui/window_description.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,33 @@ QStringList seriesItems()
 {
     return listTexts(fits::seriesTexts);
 }
+
+// The list's column titles, which never change, measured once for the height of the
+// header: Qt measures them again whenever the last column stretches, which is at every
+// search that fills the list.
+class TitlesHeader final : public QHeaderView
+{
+public:
+    explicit TitlesHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+    QSize sizeHint() const override
+    {
+        if (!m_sizeHint.isValid())
+            m_sizeHint = QHeaderView::sizeHint();
+        return m_sizeHint;
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_sizeHint = QSize();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QSize m_sizeHint;
+};
 
 // The columns' widths in pixels; the last one takes what is left.
 constexpr int columnWidths[] = {80, 100, 100, 90, 100, 105};
@@ -112,6 +140,11 @@ void FitSearchWindow::buildControls()
     m_basis = made.get<QComboBox>(u"Система");
     m_series = made.get<QComboBox>(u"Ряд");
     m_list = made.get<QTreeWidget>(u"Список");
+    auto *header = new TitlesHeader(m_list);
+    header->setStretchLastSection(m_list->header()->stretchLastSection());
+    header->setDefaultAlignment(m_list->header()->defaultAlignment());
+    header->setSectionsMovable(m_list->header()->sectionsMovable());
+    m_list->setHeader(header);
     for (int i = 0; i < int(std::size(columnWidths)); ++i)
         m_list->setColumnWidth(i, columnWidths[i]);
     m_found = made.get<ui::ResultLabel>(u"Найдено");

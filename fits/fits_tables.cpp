@@ -2,47 +2,45 @@
 #include "fits/fits_tables.h"
 
 #include "core/number_text.h"
+#include "fits/fit.h"
 
-#include <algorithm>
-#include <cmath>
 #include <unordered_map>
 
 namespace merilon::fits {
 
-// Standard tolerances of ISO 286-1 (GOST 25346-89) and fundamental deviations of
-// shafts of ISO 286-2 (GOST 25347-82), in micrometres, over the finer intervals of
-// the fundamental deviations. In the ei columns "t", "v" and "y" an empty cell {}
-// marks a size for which the standard defines no such field. The "k" column holds the
-// values of grades 4 to 7; other grades have ei = 0 for "k".
-// IT4 is there for the holes: their deviation Δ in grade 5 is IT5 − IT4.
-// Each row: interval, its bounds in mm, IT4, {IT5 … IT17}, {es of a … g},
-// {ei of k, m, n, p, r, s, t, u, v, x, y, z}.
+// Fundamental deviations of shafts of ISO 286-2 (GOST 25347-82), in micrometres, over
+// the finer intervals of the fundamental deviations. In the ei columns "t", "v" and
+// "y" an empty cell {} marks a size for which the standard defines no such field. The
+// "k" column holds the values of grades 4 to 7; other grades have ei = 0 for "k".
+// The standard tolerances of these rows are those of toleranceRows below.
+// Each row: interval, its bounds in mm, {es of a … g}, {ei of k, m, n, p, r, s, t, u,
+// v, x, y, z}.
 const std::array<SizeRow, 25> sizeRows = {{
-    {u"от 1 до 3", 1, 3, 3, {4, 6, 10, 14, 25, 40, 60, 100, 140, 250, 400, 600, 1000}, {-270, -140, -60, -20, -14, -6, -2}, {0, 2, 4, 6, 10, 14, {}, 18, {}, 20, {}, 26}},
-    {u"св. 3 до 6", 3, 6, 4, {5, 8, 12, 18, 30, 48, 75, 120, 180, 300, 480, 750, 1200}, {-270, -140, -70, -30, -20, -10, -4}, {1, 4, 8, 12, 15, 19, {}, 23, {}, 28, {}, 35}},
-    {u"св. 6 до 10", 6, 10, 4, {6, 9, 15, 22, 36, 58, 90, 150, 220, 360, 580, 900, 1500}, {-280, -150, -80, -40, -25, -13, -5}, {1, 6, 10, 15, 19, 23, {}, 28, {}, 34, {}, 42}},
-    {u"св. 10 до 14", 10, 14, 5, {8, 11, 18, 27, 43, 70, 110, 180, 270, 430, 700, 1100, 1800}, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, {}, 33, {}, 40, {}, 50}},
-    {u"св. 14 до 18", 14, 18, 5, {8, 11, 18, 27, 43, 70, 110, 180, 270, 430, 700, 1100, 1800}, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, {}, 33, 39, 45, {}, 60}},
-    {u"св. 18 до 24", 18, 24, 6, {9, 13, 21, 33, 52, 84, 130, 210, 330, 520, 840, 1300, 2100}, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, {}, 41, 47, 54, 63, 73}},
-    {u"св. 24 до 30", 24, 30, 6, {9, 13, 21, 33, 52, 84, 130, 210, 330, 520, 840, 1300, 2100}, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, 41, 48, 55, 64, 75, 88}},
-    {u"св. 30 до 40", 30, 40, 7, {11, 16, 25, 39, 62, 100, 160, 250, 390, 620, 1000, 1600, 2500}, {-310, -170, -120, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 48, 60, 68, 80, 94, 112}},
-    {u"св. 40 до 50", 40, 50, 7, {11, 16, 25, 39, 62, 100, 160, 250, 390, 620, 1000, 1600, 2500}, {-320, -180, -130, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 54, 70, 81, 97, 114, 136}},
-    {u"св. 50 до 65", 50, 65, 8, {13, 19, 30, 46, 74, 120, 190, 300, 460, 740, 1200, 1900, 3000}, {-340, -190, -140, -100, -60, -30, -10}, {2, 11, 20, 32, 41, 53, 66, 87, 102, 122, 144, 172}},
-    {u"св. 65 до 80", 65, 80, 8, {13, 19, 30, 46, 74, 120, 190, 300, 460, 740, 1200, 1900, 3000}, {-360, -200, -150, -100, -60, -30, -10}, {2, 11, 20, 32, 43, 59, 75, 102, 120, 146, 174, 210}},
-    {u"св. 80 до 100", 80, 100, 10, {15, 22, 35, 54, 87, 140, 220, 350, 540, 870, 1400, 2200, 3500}, {-380, -220, -170, -120, -72, -36, -12}, {3, 13, 23, 37, 51, 71, 91, 124, 146, 178, 214, 258}},
-    {u"св. 100 до 120", 100, 120, 10, {15, 22, 35, 54, 87, 140, 220, 350, 540, 870, 1400, 2200, 3500}, {-410, -240, -180, -120, -72, -36, -12}, {3, 13, 23, 37, 54, 79, 104, 144, 172, 210, 254, 310}},
-    {u"св. 120 до 140", 120, 140, 12, {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-460, -260, -200, -145, -85, -43, -14}, {3, 15, 27, 43, 63, 92, 122, 170, 202, 248, 300, 365}},
-    {u"св. 140 до 160", 140, 160, 12, {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-520, -280, -210, -145, -85, -43, -14}, {3, 15, 27, 43, 65, 100, 134, 190, 228, 280, 340, 415}},
-    {u"св. 160 до 180", 160, 180, 12, {18, 25, 40, 63, 100, 160, 250, 400, 630, 1000, 1600, 2500, 4000}, {-580, -310, -230, -145, -85, -43, -14}, {3, 15, 27, 43, 68, 108, 146, 210, 252, 310, 380, 465}},
-    {u"св. 180 до 200", 180, 200, 14, {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-660, -340, -240, -170, -100, -50, -15}, {4, 17, 31, 50, 77, 122, 166, 236, 284, 350, 425, 520}},
-    {u"св. 200 до 225", 200, 225, 14, {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-740, -380, -260, -170, -100, -50, -15}, {4, 17, 31, 50, 80, 130, 180, 258, 310, 385, 470, 575}},
-    {u"св. 225 до 250", 225, 250, 14, {20, 29, 46, 72, 115, 185, 290, 460, 720, 1150, 1850, 2900, 4600}, {-820, -420, -280, -170, -100, -50, -15}, {4, 17, 31, 50, 84, 140, 196, 284, 340, 425, 520, 640}},
-    {u"св. 250 до 280", 250, 280, 16, {23, 32, 52, 81, 130, 210, 320, 520, 810, 1300, 2100, 3200, 5200}, {-920, -480, -300, -190, -110, -56, -17}, {4, 20, 34, 56, 94, 158, 218, 315, 385, 475, 580, 710}},
-    {u"св. 280 до 315", 280, 315, 16, {23, 32, 52, 81, 130, 210, 320, 520, 810, 1300, 2100, 3200, 5200}, {-1050, -540, -330, -190, -110, -56, -17}, {4, 20, 34, 56, 98, 170, 240, 350, 425, 525, 650, 790}},
-    {u"св. 315 до 355", 315, 355, 18, {25, 36, 57, 89, 140, 230, 360, 570, 890, 1400, 2300, 3600, 5700}, {-1200, -600, -360, -210, -125, -62, -18}, {4, 21, 37, 62, 108, 190, 268, 390, 475, 590, 730, 900}},
-    {u"св. 355 до 400", 355, 400, 18, {25, 36, 57, 89, 140, 230, 360, 570, 890, 1400, 2300, 3600, 5700}, {-1350, -680, -400, -210, -125, -62, -18}, {4, 21, 37, 62, 114, 208, 294, 435, 530, 660, 820, 1000}},
-    {u"св. 400 до 450", 400, 450, 20, {27, 40, 63, 97, 155, 250, 400, 630, 970, 1550, 2500, 4000, 6300}, {-1500, -760, -440, -230, -135, -68, -20}, {5, 23, 40, 68, 126, 232, 330, 490, 595, 740, 920, 1100}},
-    {u"св. 450 до 500", 450, 500, 20, {27, 40, 63, 97, 155, 250, 400, 630, 970, 1550, 2500, 4000, 6300}, {-1650, -840, -480, -230, -135, -68, -20}, {5, 23, 40, 68, 132, 252, 360, 540, 660, 820, 1000, 1250}},
+    {u"от 1 до 3", 1, 3, {-270, -140, -60, -20, -14, -6, -2}, {0, 2, 4, 6, 10, 14, {}, 18, {}, 20, {}, 26}},
+    {u"св. 3 до 6", 3, 6, {-270, -140, -70, -30, -20, -10, -4}, {1, 4, 8, 12, 15, 19, {}, 23, {}, 28, {}, 35}},
+    {u"св. 6 до 10", 6, 10, {-280, -150, -80, -40, -25, -13, -5}, {1, 6, 10, 15, 19, 23, {}, 28, {}, 34, {}, 42}},
+    {u"св. 10 до 14", 10, 14, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, {}, 33, {}, 40, {}, 50}},
+    {u"св. 14 до 18", 14, 18, {-290, -150, -95, -50, -32, -16, -6}, {1, 7, 12, 18, 23, 28, {}, 33, 39, 45, {}, 60}},
+    {u"св. 18 до 24", 18, 24, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, {}, 41, 47, 54, 63, 73}},
+    {u"св. 24 до 30", 24, 30, {-300, -160, -110, -65, -40, -20, -7}, {2, 8, 15, 22, 28, 35, 41, 48, 55, 64, 75, 88}},
+    {u"св. 30 до 40", 30, 40, {-310, -170, -120, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 48, 60, 68, 80, 94, 112}},
+    {u"св. 40 до 50", 40, 50, {-320, -180, -130, -80, -50, -25, -9}, {2, 9, 17, 26, 34, 43, 54, 70, 81, 97, 114, 136}},
+    {u"св. 50 до 65", 50, 65, {-340, -190, -140, -100, -60, -30, -10}, {2, 11, 20, 32, 41, 53, 66, 87, 102, 122, 144, 172}},
+    {u"св. 65 до 80", 65, 80, {-360, -200, -150, -100, -60, -30, -10}, {2, 11, 20, 32, 43, 59, 75, 102, 120, 146, 174, 210}},
+    {u"св. 80 до 100", 80, 100, {-380, -220, -170, -120, -72, -36, -12}, {3, 13, 23, 37, 51, 71, 91, 124, 146, 178, 214, 258}},
+    {u"св. 100 до 120", 100, 120, {-410, -240, -180, -120, -72, -36, -12}, {3, 13, 23, 37, 54, 79, 104, 144, 172, 210, 254, 310}},
+    {u"св. 120 до 140", 120, 140, {-460, -260, -200, -145, -85, -43, -14}, {3, 15, 27, 43, 63, 92, 122, 170, 202, 248, 300, 365}},
+    {u"св. 140 до 160", 140, 160, {-520, -280, -210, -145, -85, -43, -14}, {3, 15, 27, 43, 65, 100, 134, 190, 228, 280, 340, 415}},
+    {u"св. 160 до 180", 160, 180, {-580, -310, -230, -145, -85, -43, -14}, {3, 15, 27, 43, 68, 108, 146, 210, 252, 310, 380, 465}},
+    {u"св. 180 до 200", 180, 200, {-660, -340, -240, -170, -100, -50, -15}, {4, 17, 31, 50, 77, 122, 166, 236, 284, 350, 425, 520}},
+    {u"св. 200 до 225", 200, 225, {-740, -380, -260, -170, -100, -50, -15}, {4, 17, 31, 50, 80, 130, 180, 258, 310, 385, 470, 575}},
+    {u"св. 225 до 250", 225, 250, {-820, -420, -280, -170, -100, -50, -15}, {4, 17, 31, 50, 84, 140, 196, 284, 340, 425, 520, 640}},
+    {u"св. 250 до 280", 250, 280, {-920, -480, -300, -190, -110, -56, -17}, {4, 20, 34, 56, 94, 158, 218, 315, 385, 475, 580, 710}},
+    {u"св. 280 до 315", 280, 315, {-1050, -540, -330, -190, -110, -56, -17}, {4, 20, 34, 56, 98, 170, 240, 350, 425, 525, 650, 790}},
+    {u"св. 315 до 355", 315, 355, {-1200, -600, -360, -210, -125, -62, -18}, {4, 21, 37, 62, 108, 190, 268, 390, 475, 590, 730, 900}},
+    {u"св. 355 до 400", 355, 400, {-1350, -680, -400, -210, -125, -62, -18}, {4, 21, 37, 62, 114, 208, 294, 435, 530, 660, 820, 1000}},
+    {u"св. 400 до 450", 400, 450, {-1500, -760, -440, -230, -135, -68, -20}, {5, 23, 40, 68, 126, 232, 330, 490, 595, 740, 920, 1100}},
+    {u"св. 450 до 500", 450, 500, {-1650, -840, -480, -230, -135, -68, -20}, {5, 23, 40, 68, 132, 252, 360, 540, 660, 820, 1000, 1250}},
 }};
 
 // ISO 286-1:2010 Table 1 (GOST 25346-89 Table 1), micrometres: IT01, IT0, IT1 … IT18.
@@ -118,32 +116,9 @@ constexpr std::array<GradeLetters, gradeCount> gradeLetters = {{
     {17, u""},
 }};
 
-constexpr int kFirstGrade = 4; // the "k" column applies from grade 4 to 7
-constexpr int kLastGrade = 7;
-
-// Every shaft letter is a single character.
-template <std::size_t N>
-constexpr bool singleCharacters(const std::array<std::u16string_view, N> &letters)
+Deviations shown(Hundredths upper, Hundredths lower, Prompt prompt = Prompt::None)
 {
-    return std::all_of(letters.begin(), letters.end(), [](std::u16string_view l) { return l.size() == 1; });
-}
-static_assert(singleCharacters(upperLetters) && singleCharacters(lowerLetters));
-
-template <std::size_t N>
-int indexOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
-{
-    if (letter.size() != 1)
-        return -1;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (letters[i].front() == letter.front().unicode())
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-Deviations shown(double upper, double lower, Prompt prompt = Prompt::None)
-{
-    return {false, numberText(upper), numberText(lower), prompt};
+    return {false, micrometreText(upper), micrometreText(lower), prompt};
 }
 
 Deviations cleared(Prompt prompt)
@@ -152,6 +127,11 @@ Deviations cleared(Prompt prompt)
 }
 
 } // namespace
+
+QString micrometreText(Hundredths count)
+{
+    return numberText(inMicrometres(count));
+}
 
 QString gradeName(int grade)
 {
@@ -218,7 +198,8 @@ std::optional<int> standardTolerance(QStringView size, int grade)
     const SizeRow *row = findSize(size);
     if (!row || grade < firstGrade || grade > lastGrade)
         return std::nullopt;
-    return row->it[static_cast<std::size_t>(grade - firstGrade)];
+    // IT5 … IT17 are whole micrometres.
+    return static_cast<int>(*toleranceAt(row->upTo * 1000, grade) / 100);
 }
 
 QString promptText(Prompt prompt)
@@ -246,36 +227,13 @@ Deviations deviations(QStringView size, QStringView grade, QStringView letter)
     const std::optional<int> g = gradeOf(grade);
     if (!g)
         return {true, QString(), QString(), Prompt::ChooseGrade};
-    if (const std::optional<Limits> limits = fieldLimits(*row, *g, letter))
+    // The basic hole is the hole field H; every other letter is a shaft's.
+    const std::optional<Limits> limits =
+        letter == QStringView(basicHole) ? holeLimits(*row, *g, u"H") : shaftLimits(*row, *g, letter);
+    if (limits)
         return shown(limits->upper, limits->lower);
     // An empty letter, a text that is no tolerance field, or a field the standard lacks.
     return cleared(Prompt::ChooseField);
-}
-
-std::optional<Limits> fieldLimits(const SizeRow &row, int grade, QStringView letter)
-{
-    if (grade < firstGrade || grade > lastGrade)
-        return std::nullopt;
-    const double it = row.it[static_cast<std::size_t>(grade - firstGrade)];
-
-    if (letter == QStringView(basicHole))
-        return Limits{it, 0};
-    if (letter == u"h")
-        return Limits{0, -it};
-    if (letter == u"js")
-        return Limits{it / 2, -it / 2};
-    if (const int i = indexOf(upperLetters, letter); i >= 0) {
-        const double es = row.es[static_cast<std::size_t>(i)];
-        return Limits{es, es - it};
-    }
-    if (const int i = indexOf(lowerLetters, letter); i >= 0) {
-        const std::optional<double> cell = row.ei[static_cast<std::size_t>(i)];
-        if (!cell) // t, v or y where the standard has no such field
-            return std::nullopt;
-        const double ei = letter == u"k" && (grade < kFirstGrade || grade > kLastGrade) ? 0 : *cell;
-        return Limits{ei + it, ei};
-    }
-    return std::nullopt;
 }
 
 } // namespace merilon::fits

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Limits and fits of smooth joints: the main window's table up to 500 mm (standard
-// tolerances IT4–IT17, fundamental deviations of the shafts, the deviations of a
-// field), and the fit window's tables of the whole system up to 3150 mm. No widgets
-// here: the main window reads its three texts and shows what this returns.
+// Limits and fits of smooth joints: the main window's table up to 500 mm (the
+// fundamental deviations of the shafts, the deviations of a field), and the tables of
+// the whole system up to 3150 mm (standard tolerances IT01–IT18, the shafts over
+// 500 mm). No widgets here: the main window reads its three texts and shows what this
+// returns; the rules that make fields of these tables are those of fits/fit.h, for
+// both windows.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -29,16 +32,14 @@ inline constexpr std::array<std::u16string_view, 7> upperLetters = {u"a", u"b", 
 inline constexpr std::array<std::u16string_view, 12> lowerLetters = {u"k", u"m", u"n", u"p", u"r", u"s",
                                                                      u"t", u"u", u"v", u"x", u"y", u"z"};
 
-// One nominal size interval: its text as the size list shows it, its bounds, its
-// standard tolerances, and the fundamental deviations of the shaft letters, in
-// micrometres.
+// One nominal size interval: its text as the size list shows it, its bounds, and the
+// fundamental deviations of the shaft letters, in micrometres. Its standard
+// tolerances are those of toleranceRows, the one IT table.
 struct SizeRow
 {
     std::u16string_view text;
     int over;                                             // mm; "от 1" in the first row: 1 itself belongs
     int upTo;                                             // mm, belongs to the interval
-    int it4;                                              // IT4, for the holes' Δ
-    std::array<int, gradeCount> it;                       // IT5 … IT17
     std::array<int, upperLetters.size()> es;              // a … g
     std::array<std::optional<double>, lowerLetters.size()> ei; // k (grades 4–7) … z; none: no field
 };
@@ -74,21 +75,32 @@ struct Deviations
     bool operator==(const Deviations &) const = default;
 };
 
+// The deviations shown for the basic hole "Н" or a shaft letter "h", "js", a … z in a
+// row and a grade 5 … 17: those of the fit window's rules (fits/fit.h) at the row's
+// upper bound. None for a text that is no field, and for a t, v or y field that the
+// standard does not define for the size.
 Deviations deviations(QStringView size, QStringView grade, QStringView letter);
 
-// The upper and lower limit deviation of a field, in micrometres (a js or JS field
-// may end in a half).
+// Deviations and tolerances are counted in whole hundredths of a micrometre, the
+// finest step of the tables (IT01 up to 3 mm is 0,3 µm, its half 0,15 µm): every sum
+// and difference of them is exact, and none is a binary fraction. A count becomes a
+// double only to be shown or drawn.
+using Hundredths = std::int64_t;
+constexpr double inMicrometres(Hundredths count)
+{
+    return static_cast<double>(count) / 100;
+}
+// A count as the micrometres it is: "21", "-0,15", "10,5" (through numberText(), which
+// writes the nearest double of a decimal of two places digit for digit).
+QString micrometreText(Hundredths count);
+
+// The upper and lower limit deviation of a field.
 struct Limits
 {
-    double upper = 0;
-    double lower = 0;
+    Hundredths upper = 0;
+    Hundredths lower = 0;
     bool operator==(const Limits &) const = default;
 };
-
-// The deviations that the main window shows for a letter in a row and a grade 5 … 17:
-// the basic hole "Н", "h", "js" or a shaft letter a … z. None for a text that is no
-// field, and for a t, v or y field that the standard does not define for the size.
-std::optional<Limits> fieldLimits(const SizeRow &row, int grade, QStringView letter);
 
 // The whole system of ISO 286-1:2010 (GOST 25346-89), sizes over 0 up to 3150 mm,
 // which the fit window offers. The main window keeps to sizeRows above.
@@ -102,7 +114,8 @@ QString gradeName(int grade);
 
 // One main interval of the table of standard tolerances (ISO 286-1:2010 Table 1):
 // its bounds in mm (the upper bound belongs to it; the first runs from over 0) and
-// IT01 … IT18 in micrometres; IT01 and IT0 are defined up to 500 mm only.
+// IT01 … IT18 in micrometres, whole or with one decimal, so that half of each is a
+// whole number of hundredths; IT01 and IT0 are defined up to 500 mm only.
 struct ToleranceRow
 {
     int over;

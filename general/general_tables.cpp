@@ -90,8 +90,21 @@ QString sizeMessage(const std::optional<TypedDecimal> &typed, QStringView text)
 
 } // namespace
 
+namespace {
+
+// Both classes are items of their lists.
+bool classesChosen(int sizeClass, int formClass)
+{
+    return sizeClass >= 0 && std::size_t(sizeClass) < sizeClassLetters.size() && formClass >= 0
+        && std::size_t(formClass) < formClasses.size();
+}
+
+} // namespace
+
 QString requirementLine(int sizeClass, int formClass, int grade, Designation designation)
 {
+    if (!classesChosen(sizeClass, formClass))
+        return QString();
     if (designation == Designation::Grade) {
         const QString n = QString::number(grade);
         return u"Неуказанные предельные отклонения размеров: H%1, h%1, ±IT%1/2"_s.arg(n);
@@ -102,9 +115,10 @@ QString requirementLine(int sizeClass, int formClass, int grade, Designation des
 
 GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int grade, Designation designation)
 {
-    Q_ASSERT(sizeClass >= 0 && std::size_t(sizeClass) < sizeClassLetters.size());
-    Q_ASSERT(formClass >= 0 && std::size_t(formClass) < formClasses.size());
     GeneralTexts t;
+    // A list with no item chosen: nothing to show.
+    if (!classesChosen(sizeClass, formClass))
+        return t;
     t.requirement = requirementLine(sizeClass, formClass, grade, designation);
     const std::optional<TypedDecimal> typed = readTypedDecimal(size);
     t.message = sizeMessage(typed, size);
@@ -123,8 +137,8 @@ GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int gr
     t.symmetry = toQString(cellFor(symmetryRows, micrometres, k));
     t.runOut = toQString(runOut[k]);
 
-    // The standard tolerance of the fits' table, in micrometres.
-    const std::optional<double> it = fits::toleranceAt(micrometres, grade);
+    // The standard tolerance of the fits' table.
+    const std::optional<fits::Hundredths> it = fits::toleranceAt(micrometres, grade);
     if (!it) {
         t.message = u"Отклонения по квалитету: таблица допусков IT охватывает размеры до 3150 мм."_s;
         return t;
@@ -133,9 +147,10 @@ GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int gr
         t.message = u"Отклонения по квалитету: квалитеты 14–18 для размеров менее 1 мм не применяются."_s;
         return t;
     }
-    t.hole = QLatin1Char('+') + numberText(*it / 1000.0);
-    t.shaft = QLatin1Char('-') + numberText(*it / 1000.0);
-    t.other = u"±"_s + numberText(*it / 2000.0);
+    // In millimetres, each divided once: the nearest double of an exact decimal.
+    t.hole = QLatin1Char('+') + numberText(double(*it) / 100'000);
+    t.shaft = QLatin1Char('-') + numberText(double(*it) / 100'000);
+    t.other = u"±"_s + numberText(double(*it) / 200'000);
     return t;
 }
 

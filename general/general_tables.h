@@ -62,6 +62,8 @@ inline constexpr std::u16string_view notSet = u"не установлено";
 template <std::size_t Classes, std::size_t N>
 std::u16string_view cellFor(const std::array<Row<Classes>, N> &rows, int micrometres, std::size_t column)
 {
+    if (column >= Classes)
+        return notSet;
     for (const Row<Classes> &row : rows) {
         if (micrometres <= row.upTo)
             return row.cells[column].empty() ? notSet : row.cells[column];
@@ -87,10 +89,11 @@ struct GeneralTexts
     QString requirement;
 };
 
-// `sizeClass` indexes sizeClasses, `formClass` formClasses; `grade` is 12 … 17.
+// `sizeClass` indexes sizeClasses, `formClass` formClasses (an index out of its list,
+// as of a list with no item chosen, gives no text at all); `grade` is 12 … 17.
 GeneralTexts generalTexts(QStringView size, int sizeClass, int formClass, int grade, Designation designation);
 
-// The line for the drawing's technical requirements.
+// The line for the drawing's technical requirements; none for a class out of its list.
 QString requirementLine(int sizeClass, int formClass, int grade, Designation designation);
 
 // The rules that go with the tables, each with its clause, one paragraph a line.

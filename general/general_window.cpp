@@ -170,11 +170,17 @@ void GeneralWindow::buildControls()
     connect(m_size, &QLineEdit::textChanged, this, [this] { recompute(); });
     // A choice in a list shows its values; a choice of a class writes the line by
     // classes, a choice of a grade by the grade, even when the item stays the same.
+    // Each choice is recomputed once, with its own way of writing the line: a new item
+    // as it becomes current (`activated` follows, and finds nothing left to do), the
+    // item already shown when it is chosen again for the other way.
     const std::pair<QComboBox *, general::Designation> lists[] = {{m_sizeClass, general::Designation::Classes},
                                                                   {m_formClass, general::Designation::Classes},
                                                                   {m_grade, general::Designation::Grade}};
     for (const auto &[list, designation] : lists) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this, designation] {
+            m_designation = designation;
+            recompute();
+        });
         connect(list, &QComboBox::activated, this, [this, designation] {
             if (m_designation != designation) {
                 m_designation = designation;
@@ -206,8 +212,10 @@ void GeneralWindow::recompute()
     const QList<QLineEdit *> changed = showResults<general::GeneralTexts>(m_results, resultTexts, texts);
     if (m_message->text() != texts.message)
         m_message->setResult(texts.message);
-    announce(this, texts.message.isEmpty() ? spokenResults(changed) : texts.message);
+    const QString text = texts.message.isEmpty() ? spokenResults(changed) : texts.message;
+    announce(this, text);
     m_requirement = texts.requirement;
+    emit spoken(text);
 }
 
 } // namespace merilon

@@ -33,6 +33,11 @@ public:
     // The requirement line, as the copy puts it on the clipboard.
     QString requirement() const { return m_requirement; }
 
+signals:
+    // Once for every recomputation: what the window says about it to a screen reader
+    // (the results that changed, or the message), whether or not one listens.
+    void spoken(const QString &text);
+
 private:
     void buildControls();
     void load();

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWheelEvent>
 
 namespace merilon::test {
@@ -165,6 +168,36 @@ QStringList clippedCaptions(const QWidget *window)
             check(frame, frame->title(), frame->rect().adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignTop);
     }
     return clipped;
+}
+
+QStringList noisyTexts(const QWidget *window)
+{
+    static const QRegularExpression decimal(QStringLiteral("\\d,(\\d+)"));
+    QStringList noisy;
+    const auto check = [&noisy](const QWidget *control, const QString &text, bool micrometres) {
+        for (const QRegularExpressionMatch &match : decimal.globalMatch(text)) {
+            const QString places = match.captured(1);
+            if (places.size() > (micrometres ? 2 : 5) || places.contains(QStringLiteral("000000"))
+                || places.contains(QStringLiteral("999999")))
+                noisy.append(control->objectName() + QStringLiteral(": ") + text);
+        }
+    };
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        check(control, control->accessibleDescription(), false);
+        if (const auto *box = qobject_cast<const QLineEdit *>(control); box && box->isReadOnly())
+            check(box, box->text(), box->accessibleDescription().contains(QStringLiteral("микрометр")));
+        else if (const auto *label = qobject_cast<const QLabel *>(control))
+            check(label, label->text(), false);
+        else if (const auto *list = qobject_cast<const QTreeWidget *>(control)) {
+            const QTreeWidgetItem *titles = list->headerItem();
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                for (int column = 0; column < list->columnCount(); ++column)
+                    check(list, list->topLevelItem(row)->text(column),
+                          titles->text(column).contains(QStringLiteral("мкм")));
+            }
+        }
+    }
+    return noisy;
 }
 
 } // namespace merilon::test

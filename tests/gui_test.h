@@ -53,4 +53,11 @@ namespace merilon::test {
 // control's box in its font; empty when every caption is whole.
 QStringList clippedCaptions(const QWidget *window);
 
+// The texts that `window` shows in its result boxes, labels, list cells and the
+// descriptions of its pictures (not what is typed) that carry binary noise: a decimal
+// with a run of six 0s or 9s, or with more decimals than hundredths of a micrometre
+// allow (two where the control or the column says "мкм", five elsewhere, as in
+// millimetres). Empty when every figure is clean.
+QStringList noisyTexts(const QWidget *window);
+
 } // namespace merilon::test

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTreeWidget>
 #include <QTextBlock>
@@ -291,6 +292,49 @@ private slots:
         typeInto(most, "-60");
         QCOMPARE(list->topLevelItemCount(), 0);
         QVERIFY(child<QLabel>(search, "Сообщение")->text().startsWith("Наименьший зазор больше наибольшего"));
+    }
+
+    // Whatever decimals are typed, no figure shows binary noise: random sizes and fields
+    // here, random sizes, clearances and systems in the search, every figure on the grid
+    // of hundredths of a micrometre.
+    void noBinaryNoise()
+    {
+        QRandomGenerator random(286);
+        // A decimal such as "24,99", "0,3" or "120,05", from hundredths or thousandths.
+        const auto decimal = [](qint64 count, int places) {
+            const qint64 unit = places == 2 ? 100 : 1000;
+            return QStringLiteral("%1%2,%3")
+                .arg(count < 0 ? QStringLiteral("-") : QString())
+                .arg(std::abs(count) / unit)
+                .arg(std::abs(count) % unit, places, 10, QLatin1Char('0'));
+        };
+        const auto retype = [](QLineEdit *field, const QString &text) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            typeInto(field, text);
+        };
+        const char *lists[] = {"ОтвБуква", "ОтвКвалитет", "ВалБуква", "ВалКвалитет"};
+        for (int i = 0; i < 100; ++i) {
+            for (const char *name : lists) {
+                QComboBox *list = child<QComboBox>(m_window.get(), name);
+                list->setCurrentIndex(int(random.bounded(list->count())));
+            }
+            retype(size(), decimal(1 + random.bounded(i % 2 ? 30'000 : 3'150'000), 3));
+            QCOMPARE(noisyTexts(m_window.get()), QStringList());
+        }
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Подбор"), Qt::LeftButton);
+        QWidget *search = shownWindows("ФПодбор").front();
+        for (int i = 0; i < 60; ++i) {
+            for (const char *name : {"Система", "Ряд"}) {
+                QComboBox *list = child<QComboBox>(search, name);
+                list->setCurrentIndex(int(random.bounded(list->count())));
+            }
+            const qint64 least = random.bounded(-10'000, 10'000);
+            retype(child<QLineEdit>(search, "Размер"), decimal(1 + random.bounded(i % 2 ? 100'000 : 3'150'000), 3));
+            retype(child<QLineEdit>(search, "ЗазорНаим"), decimal(least, 2));
+            retype(child<QLineEdit>(search, "ЗазорНаиб"), decimal(least + random.bounded(10'000), 2));
+            QCOMPARE(noisyTexts(search), QStringList());
+        }
     }
 
     void copiesTheFit()

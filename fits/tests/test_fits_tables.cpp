@@ -2,6 +2,7 @@
 // The limits-and-fits tables cell by cell where a slip is likely, the rules the
 // tables obey, and the deviations shown for a choice.
 #include "fits/fits_tables.h"
+#include "fits/fit.h"
 
 #include "core/number_text.h"
 
@@ -88,30 +89,24 @@ private slots:
 
     void toleranceRules()
     {
-        // The finer intervals of one main step carry the same standard tolerances.
-        const std::vector<std::vector<const char *>> steps = {
-            {"св. 10 до 14", "св. 14 до 18"},   {"св. 18 до 24", "св. 24 до 30"},
-            {"св. 30 до 40", "св. 40 до 50"},   {"св. 50 до 65", "св. 65 до 80"},
-            {"св. 80 до 100", "св. 100 до 120"}, {"св. 120 до 140", "св. 140 до 160", "св. 160 до 180"},
-            {"св. 180 до 200", "св. 200 до 225", "св. 225 до 250"},
-            {"св. 250 до 280", "св. 280 до 315"}, {"св. 315 до 355", "св. 355 до 400"},
-            {"св. 400 до 450", "св. 450 до 500"}};
-        int stepsSeen = 3; // the first three intervals are steps of their own
-        for (const auto &step : steps) {
-            for (const char *size : step)
-                QCOMPARE(row(size).it, row(step.front()).it);
-            ++stepsSeen;
+        // Each finer interval of the main window lies within one main step of the IT
+        // table: its standard tolerances are the same from its lower to its upper bound.
+        for (const SizeRow &r : sizeRows) {
+            for (int g = finestGrade; g <= coarsestGrade; ++g)
+                QCOMPARE(toleranceAt(r.over * 1000 + 1, g), toleranceAt(r.upTo * 1000, g));
         }
-        QCOMPARE(stepsSeen, 13);
-        for (std::size_t r = 0; r < sizeRows.size(); ++r) {
-            for (std::size_t g = 1; g < gradeCount; ++g)
-                QVERIFY2(sizeRows[r].it[g] > sizeRows[r].it[g - 1], qPrintable(toQString(sizeRows[r].text)));
+        for (std::size_t r = 0; r < toleranceRows.size(); ++r) {
+            const auto &it = toleranceRows[r].it;
+            const QByteArray name = QByteArray::number(toleranceRows[r].upTo);
+            for (std::size_t g = 1; g < it.size(); ++g)
+                QVERIFY2(!it[g - 1] || it[g] > it[g - 1], name);
             // From IT7 on each grade five steps coarser is ten times wider.
-            for (std::size_t g = 2; g + 5 < gradeCount; ++g)
-                QCOMPARE(sizeRows[r].it[g + 5], 10 * sizeRows[r].it[g]);
+            for (std::size_t g = 8; g + 5 < it.size(); ++g)
+                QCOMPARE(*it[g + 5], 10 * *it[g]);
             if (r > 0) {
-                for (std::size_t g = 0; g < gradeCount; ++g)
-                    QVERIFY(sizeRows[r].it[g] >= sizeRows[r - 1].it[g]);
+                QCOMPARE(toleranceRows[r].over, toleranceRows[r - 1].upTo);
+                for (std::size_t g = 0; g < it.size(); ++g)
+                    QVERIFY2(!it[g] || it[g] >= toleranceRows[r - 1].it[g], name);
             }
         }
     }
@@ -310,7 +305,7 @@ private slots:
         for (const SizeRow &r : sizeRows) {
             const QString size = toQString(r.text);
             for (int g = firstGrade; g <= lastGrade; ++g) {
-                const int it = r.it[static_cast<std::size_t>(g - firstGrade)];
+                const int it = *merilon::fits::standardTolerance(size, g);
                 for (const QString &letter : lettersForGrade(g)) {
                     const Deviations d = merilon::fits::deviations(size, QString::number(g), letter);
                     ++fields;

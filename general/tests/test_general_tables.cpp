@@ -160,6 +160,9 @@ private slots:
         QTest::newRow("v L") << int(v) << int(L) << 14 << false << "Общие допуски по ГОСТ 30893.2 — vL";
         QTest::newRow("grade 17") << int(c) << int(L) << 17 << true
                                   << "Неуказанные предельные отклонения размеров: H17, h17, ±IT17/2";
+        // A list with no item chosen gives no line (and no value).
+        QTest::newRow("no class") << -1 << int(K) << 14 << false << "";
+        QTest::newRow("no form class") << int(m) << 3 << 14 << false << "";
     }
     void requirementLines()
     {
@@ -171,6 +174,8 @@ private slots:
         const Designation d = byGrade ? Designation::Grade : Designation::Classes;
         QCOMPARE(generalTexts(u"25", sizeClass, formClass, grade, d).requirement, line);
         QCOMPARE(generalTexts(u"abc", sizeClass, formClass, grade, d).requirement, line); // whatever the size
+        if (line.isEmpty())
+            QCOMPARE(generalTexts(u"25", sizeClass, formClass, grade, d).linear, QString());
     }
 
     // A bad size says why, and no box shows a value.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
@@ -112,6 +114,26 @@ private slots:
         QCOMPARE(requirement(), line);
         // Outside the IT table: the message, and no stale grade values.
         QCOMPARE(message().isEmpty(), !expected.endsWith(u"||"_s));
+        // Nor does any size typed then show a figure with binary noise.
+        QRandomGenerator random(quint32(size.size()));
+        for (int i = 0; i < 20; ++i) {
+            typeSize(u"%1,%2"_s.arg(random.bounded(10'000)).arg(random.bounded(1000), 3, 10, QLatin1Char('0')));
+            QCOMPARE(noisyTexts(m_window.get()), QStringList());
+        }
+    }
+
+    // A choice is recomputed and spoken once, with the way of writing the line that it
+    // chooses: a grade's values and the line by the grade in one announcement.
+    void aChoiceIsSpokenOnce()
+    {
+        QSignalSpy spoken(m_window.get(), &GeneralWindow::spoken);
+        choose(list(u"Квалитет"_s), u"15"_s);
+        QCOMPARE(spoken.size(), 1);
+        const QString text = spoken.front().front().toString();
+        QVERIFY2(text.contains(u"плюс IT +0,84"_s) && text.contains(u"H15, h15"_s), qPrintable(text));
+        choose(list(u"Класс"_s), u"c — грубый"_s);
+        QCOMPARE(spoken.size(), 2);
+        QVERIFY2(spoken.back().front().toString().contains(u"— cK"_s), qPrintable(spoken.back().front().toString()));
     }
 
     // A bad size says why and leaves no value; a good size brings them back.
