@@ -64,7 +64,7 @@ constexpr std::array registry = {
                 .choices = {{{u"КлассФР", u"L"}}}, .result = u"Прямолинейность", .shows = u"0,2"},
     WindowEntry{.name = u"ФПодбор", .id = "fit_search", .description = &FitSearchWindow::description,
                 .make = make<FitSearchWindow>, .opening = FromWindow, .opener = u"Подбор", .from = u"ФПосадки",
-                .choices = {{{u"Ряд", u"все поля стандарта"}}}, .result = u"Найдено", .shows = u"Подходят 10 посадок."},
+                .choices = {{{u"Ряд", u"все поля стандарта"}}}, .result = u"Найдено", .shows = u"Подходят 13 посадок."},
     WindowEntry{.name = u"ФАвтор", .id = "about", .description = &AboutWindow::description, .make = make<AboutWindow>,
                 .opening = Button, .opener = u"Комманда5"},
 };

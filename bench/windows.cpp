@@ -445,7 +445,7 @@ std::vector<ChoiceCase> choiceCases()
          QStringLiteral("v — очень грубый"), generalShowsTables},
         {"choice/general/form_class", makeGeneral, QStringLiteral("КлассФР"), {}, QStringLiteral("H"),
          QStringLiteral("L"), generalShowsTables},
-        // The recommended fits and the whole standard in turn: 2 and 10 rows listed.
+        // The recommended fits and the whole standard in turn: 2 and 13 rows listed.
         {"choice/fit_search/series", makeSearch, QStringLiteral("Ряд"), {}, toQString(fits::seriesTexts[0]),
          toQString(fits::seriesTexts[1]), searchListsFits},
     };

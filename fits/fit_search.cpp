@@ -197,14 +197,16 @@ struct Clearance
 {
     Hundredths value = 0;
     bool finer = false;
+    bool tooLong = false; // more whole digits than any clearance has
 };
 std::optional<Clearance> readClearance(QStringView text)
 {
     const std::optional<TypedDecimal> typed = readTypedDecimal(text);
-    if (!typed || typed->tooLong)
+    if (!typed)
         return std::nullopt;
     const Hundredths value = typed->thousandths / 10;
-    return Clearance{typed->negative ? -value : value, typed->finer || typed->thousandths % 10 != 0};
+    return Clearance{typed->negative ? -value : value, typed->finer || typed->thousandths % 10 != 0,
+                     typed->tooLong};
 }
 
 } // namespace
@@ -249,6 +251,11 @@ FitSearch searchFits(QStringView size, QStringView least, QStringView most, Basi
         if (!typed) {
             search.message = QStringLiteral("Не число: %1 зазор — это микрометры, например 20 или -30 (натяг).")
                                  .arg(which);
+            return std::nullopt;
+        }
+        if (typed->tooLong) {
+            search.message = QStringLiteral("%1 зазор слишком длинный: не больше 12 цифр до запятой.")
+                                 .arg(which.left(1).toUpper() + which.mid(1));
             return std::nullopt;
         }
         if (typed->finer) {

@@ -535,6 +535,11 @@ private slots:
         QTest::newRow("least finer than 0,01") << "25" << "19,995" << "70" << hole << recommended << ""
                                                << "Наименьший зазор задан точнее 0,01 мкм: не больше двух знаков "
                                                   "после запятой.";
+        QTest::newRow("least finer than 0,01, at once") << "25" << "0,0001" << "70" << hole << recommended << ""
+                                                       << "Наименьший зазор задан точнее 0,01 мкм: не больше двух "
+                                                          "знаков после запятой.";
+        QTest::newRow("most of thirty digits") << "25" << "20" << QString(30, u'7') << hole << recommended << ""
+                                               << "Наибольший зазор слишком длинный: не больше 12 цифр до запятой.";
         QTest::newRow("least above most") << "25" << "70" << "20" << hole << all << ""
                                           << "Наименьший зазор больше наибольшего: поменяйте их местами.";
         QTest::newRow("recommended, shaft basis")
