@@ -629,10 +629,11 @@ public:
                     : k < 42 ? keyIndex("Backspace")
                     : k < 50 ? keyIndex("Delete")
                     : below(int(keyTable.size()));
-                // On a row of the fit search, Return (which opens its fit) often.
+                // On a row of the fit search and in the fit window's size box, Return often.
                 const auto where = focused(QApplication::focusWidget());
-                if (where && where->first == FitSearch && where->second == u"Список"_s && chance(30)) {
-                    a.number = keyIndex("Return");
+                const bool sizeBox = where && where->first == Fits && where->second == u"Размер"_s;
+                if (where && ((where->first == FitSearch && where->second == u"Список"_s) || sizeBox) && chance(30)) {
+                    a.number = keyIndex("Return"); // a row of the fit search opens, a designation applies
                 } else if (pick == typing) {
                     a.what = Do::Type;
                     a.text = randomText(random, 1);
@@ -642,6 +643,10 @@ public:
             } else if (roll < 60) { // a word typed or pasted
                 a.what = chance(50) ? Do::Type : Do::Paste;
                 a.text = chance(50) ? someItemText(random) : randomText(random, 1 + below(6));
+                // Into the fit window's size box, mostly a designation.
+                const auto where = focused(QApplication::focusWidget());
+                if (where && where->first == Fits && where->second == u"Размер"_s && chance(60))
+                    a.text = someDesignation(random);
                 if (a.what == Do::Paste && chance(25))
                     a.text.clear();
             } else if (roll < 67) { // a click into a field
@@ -828,6 +833,11 @@ private:
                       {u"ВалБуква"_s, u"f"_s}, {u"ВалКвалитет"_s, u"7"_s}};
             e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 8}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 8}};
             fitsLookup();
+            // What the size box last told the window: a designation applied at once
+            // leaves only its size in the box, so the box's text afterwards cannot say
+            // what the window was given.
+            QObject::connect(qobject_cast<QLineEdit *>(control(w, u"Размер"_s)), &QLineEdit::textChanged, window,
+                    [this](const QString &text) { m_sizeTold = text; });
             break;
         case General:
             e.items = {{u"Класс"_s, general::sizeClassTexts()}, {u"КлассФР"_s, general::formClassTexts()},
@@ -1018,14 +1028,15 @@ private:
         fitsShow(texts);
     }
 
-    // The fit window's size box took a key, a word or a paste: a bare size shows at
-    // once, a designation when it came whole (two characters or more at once), else
-    // it waits for Enter.
-    void fitsSizeEdited(const QString &before, const QString &after)
+    // The fit window's size box took a key, a word or a paste and told the window
+    // `told`: a bare size shows at once, a designation when it came whole (two
+    // characters or more at once), else it waits for Enter.
+    void fitsSizeEdited(const QString &before, const QString &told)
     {
-        if (after == before)
+        if (told == before)
             return; // nothing edited: what the window shows stays
-        if (fits::looksLikeDesignation(after) && after.size() - before.size() >= 2)
+        ex(Fits).text[u"Размер"_s] = told;
+        if (fits::looksLikeDesignation(told) && told.size() - before.size() >= 2)
             fitsApply();
         else
             fitsLookup();
@@ -1259,6 +1270,7 @@ private:
         const QPoint local = spot->local;
         const Keys keys = keysOf(a.window, spot->name);
         const QString before = textOf(spot->field);
+        m_sizeTold = before;
         const bool selection = hasSelection(spot->field);
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::RightButton);
         sendMouse(window, local, QEvent::MouseButtonRelease, Qt::RightButton);
@@ -1295,7 +1307,7 @@ private:
         if (keys == Keys::Free) {
             ex(a.window).text[spot->name] = after;
             if (a.window == Fits && spot->name == u"Размер"_s)
-                fitsSizeEdited(before, after);
+                fitsSizeEdited(before, m_sizeTold);
             else
                 textTyped(a.window);
         } else if (keys == Keys::Filtered && after != before) {
@@ -1380,6 +1392,7 @@ private:
         const auto [w, name] = *where;
         QWidget *field = control(w, name);
         const QString before = textOf(field);
+        m_sizeTold = before;
         const bool selection = hasSelection(field);
         auto *combo = qobject_cast<QComboBox *>(field);
         const int current = combo ? combo->currentIndex() : -1;
@@ -1435,6 +1448,7 @@ private:
             return;
         }
         const QString after = textOf(field);
+        const QString told = m_sizeTold;
         tally(after == before ? "keys into a field, text kept" : "keys into a field, text changed");
         switch (keysOf(w, name)) {
         case Keys::Filtered:
@@ -1446,10 +1460,14 @@ private:
             break;
         case Keys::Free:
             ex(w).text[name] = after;
-            if (w == Fits && name == u"Размер"_s)
-                m_enter ? fitsApply() : fitsSizeEdited(before, after);
-            else
+            if (w == Fits && name == u"Размер"_s && m_enter) {
+                ex(w).text[name] = before; // the designation that Enter applies
+                fitsApply();
+            } else if (w == Fits && name == u"Размер"_s) {
+                fitsSizeEdited(before, told);
+            } else {
                 textTyped(w);
+            }
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -1912,11 +1930,17 @@ private:
         // Sizes of the fit window's whole range besides the lists' texts.
         static const QStringList all = fits::sizeTexts() + fits::gradeTexts() + fits::lettersForGrade(7)
             + QStringList{u"0,5"_s, u"720"_s, u"3150"_s}
-            // Designations of fits and fields, good and bad, for the fit window's size box.
-            + QStringList{u"Ø25 H7/f6"_s, u"40H8/e8"_s, u"⌀120 K7 / h6"_s, u"25 js6"_s, u"0,5 A11/h9"_s,
-                          u"Ø25 H7(+0,021)/f6(-0,020 -0,033)"_s, u"25 H19/f6"_s, u"25 f6/H7"_s, u"10 W7"_s}
             + fp::typeTexts() + intervalsOf(3) + intervalsOf(4)
             + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s};
+        return all[qsizetype(random() % std::size_t(all.size()))];
+    }
+
+    // Designations of fits and fields, good and bad, for the fit window's size box.
+    static QString someDesignation(std::mt19937_64 &random)
+    {
+        static const QStringList all = {u"Ø25 H7/f6"_s, u"40H8/e8"_s, u"⌀120 K7 / h6"_s, u"25 js6"_s, u"0,5 A11/h9"_s,
+                                        u"Ø25 H7(+0,021)/f6(-0,020 -0,033)"_s, u"2,5 H01/h18"_s, u"25 H19/f6"_s,
+                                        u"25 f6/H7"_s, u"10 W7"_s, u"3150 U7/h6"_s, u"H7/f6"_s};
         return all[qsizetype(random() % std::size_t(all.size()))];
     }
 
@@ -1947,6 +1971,7 @@ private:
     std::array<Live, WindowCount> m_live;
     DragModel m_drag;
     std::vector<fits::FoundFit> m_searchRows; // the fit search's rows, as its model lists them
+    QString m_sizeTold; // the fit window's size box: the text it last told the window
     bool m_enter = false;                     // the key being sent is Return or Enter
     bool m_escape = false;                    // the key being sent is Escape
     QKeyCombination m_stroke;                 // the key being sent, none for typed text
