@@ -7,7 +7,7 @@
 // - the peak memory of a process with every window open.
 // The bare twin of a window is built from the window's own description: the same
 // controls of the same kinds (label, picture, list, text box, text browser, table,
-// frame, button; a window's own drawing as a blank picture) as plain Qt widgets, with the
+// table of typed cells, frame, button; a window's own drawing as a blank picture) as plain Qt widgets, with the
 // same geometry, first texts and list items, but none of the program's own
 // behaviour: no bundled font, colours, key filters, tiles or procedures.
 #include "angles/angle_table.h"
@@ -45,6 +45,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -126,6 +127,14 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
         auto *table = new QTreeWidget(parent);
         if (d.items)
             table->setHeaderLabels(d.items());
+        return table;
+    }
+    case EditTable: {
+        auto *table = new QTableWidget(parent);
+        if (d.items) {
+            table->setColumnCount(int(d.items().size()));
+            table->setHorizontalHeaderLabels(d.items());
+        }
         return table;
     }
     case TextBrowser: {
