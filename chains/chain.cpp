@@ -76,25 +76,27 @@ struct Number
     QString problem;            // why there is none, the subject left to the caller
 };
 
-Number readNumber(const QString &text, int places, const QString &what)
+// `what` names the number in a message: «Номинал звена А1».
+template <typename What>
+Number readNumber(const QString &text, int places, What what)
 {
-    QString typed = text;
-    typed.replace(u'−', u'-');
-    const std::optional<TypedDecimal> d = readTypedDecimal(typed, places);
+    const std::optional<TypedDecimal> d =
+        text.contains(u'−') ? readTypedDecimal(QString(text).replace(u'−', u'-'), places) : readTypedDecimal(text, places);
     if (!d)
-        return {std::nullopt, u"%1 не число: %2."_s.arg(what, quotedText(text))};
+        return {std::nullopt, u"%1 не число: %2."_s.arg(what(), quotedText(text))};
     qint64 scale = 1;
     for (int i = 0; i < places; ++i)
         scale *= 10;
     if (d->tooLong || d->thousandths > largestMillimetres * scale)
-        return {std::nullopt, u"%1 больше 100 000 мм."_s.arg(what)};
+        return {std::nullopt, u"%1 больше 100 000 мм."_s.arg(what())};
     if (d->finer)
-        return {std::nullopt, u"%1 задан точнее %2 мм."_s.arg(what, places == 3 ? u"0,001"_s : u"0,00001"_s)};
+        return {std::nullopt, u"%1 задан точнее %2 мм."_s.arg(what(), places == 3 ? u"0,001"_s : u"0,00001"_s)};
     return {d->negative ? -d->thousandths : d->thousandths, QString()};
 }
 
 // A deviation in mm as units.
-Number readDeviation(const QString &text, const QString &what)
+template <typename What>
+Number readDeviation(const QString &text, What what)
 {
     return readNumber(text, 5, what);
 }
@@ -163,22 +165,41 @@ QString gapText(fits::Gap gap, const QString &field, const Link &link)
     return u"Поле %1 звена %2 при номинале %3 мм стандарт не устанавливает."_s.arg(field, link.name, size);
 }
 
+// Whether `letter` is one of a field list's letters: one letter, or JS, js.
+template <std::size_t N>
+bool isLetterOf(const std::array<std::u16string_view, N> &letters, QStringView letter)
+{
+    if (letter.size() != 1)
+        return letter.size() == 2 && indexOf(letters, letter) >= 0;
+    for (const std::u16string_view l : letters) {
+        if (l.size() == 1 && l.front() == letter.front().unicode())
+            return true;
+    }
+    return false;
+}
+
 FieldAt fieldAt(const QString &typed, const Link &link)
 {
     QString field = typed;
-    field.remove(u' ');
+    if (field.contains(u' '))
+        field.remove(u' ');
     qsizetype letters = 0;
     while (letters < field.size() && field[letters].isLetter())
         ++letters;
     const QStringView letter = QStringView(field).left(letters);
     const QStringView digits = QStringView(field).mid(letters);
-    const bool hole = indexOf(fits::holeLetters, letter) >= 0;
-    const bool shaft = indexOf(fits::shaftLetters, letter) >= 0;
+    const bool hole = isLetterOf(fits::holeLetters, letter);
+    const bool shaft = isLetterOf(fits::shaftLetters, letter);
+    // "01" is IT01, any other grade is written without a leading zero: "0" … "18".
     int grade = fits::finestGrade - 1;
-    for (int g = fits::finestGrade; g <= fits::coarsestGrade; ++g) {
-        if (digits == fits::gradeName(g))
-            grade = g;
-    }
+    const bool allDigits = !digits.isEmpty() && digits.size() <= 2
+        && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (digits == u"01")
+        grade = -1;
+    else if (allDigits && (digits.size() == 1 || digits[0] != u'0'))
+        grade = digits.size() == 1 ? digits[0].unicode() - u'0' : (digits[0].unicode() - u'0') * 10 + digits[1].unicode() - u'0';
+    if (grade > fits::coarsestGrade)
+        grade = fits::finestGrade - 1;
     if ((!hole && !shaft) || grade < fits::finestGrade)
         return {std::nullopt, u"Поле %1 звена %2 не прочитать: пишите как h9, H11, js9, C11."_s.arg(
                                   quotedText(typed), link.name)};
@@ -341,11 +362,24 @@ QStringList riskTexts()
 
 bool isEmptyRow(const Row &row)
 {
-    return std::all_of(row.begin(), row.end(), [](const QString &cell) { return cell.trimmed().isEmpty(); });
+    return std::all_of(row.begin(), row.end(), [](const QString &cell) {
+        return std::all_of(cell.begin(), cell.end(), [](QChar c) { return c.isSpace(); });
+    });
 }
 
 QString normalised(Column column, const QString &typed)
 {
+    // A word written out whole stays as it is.
+    const auto whole = [&typed](std::initializer_list<std::u16string_view> words) {
+        return std::any_of(words.begin(), words.end(), [&typed](std::u16string_view word) {
+            return typed.size() == qsizetype(word.size()) && typed == QStringView(word);
+        });
+    };
+    if (typed.isEmpty() || column == Name || column == Nominal || column == Field || column == Upper
+        || column == Lower || (column == Direction && whole({increasing, decreasing}))
+        || (column == Law && whole({laws[0], laws[1], laws[2]})) || (column == Kind && whole({kinds[0], kinds[1], kinds[2]}))
+        || (column == Adjusting && whole({yes})))
+        return typed;
     const QString t = typed.trimmed();
     const QString lower = t.toLower();
     switch (column) {
@@ -387,6 +421,7 @@ Solution solve(const Inputs &in)
 {
     Solution s;
     std::vector<Link> links;
+    links.reserve(in.rows.size());
     for (std::size_t r = 0; r < in.rows.size(); ++r) {
         const Row &row = in.rows[r];
         if (isEmptyRow(row))
@@ -409,7 +444,7 @@ Solution solve(const Inputs &in)
         const Row &row = in.rows[std::size_t(link.row)];
         if (row[Nominal].trimmed().isEmpty())
             return failed(s, u"Введите номинал звена %1."_s.arg(link.name));
-        const Number nominal = readNumber(row[Nominal], 3, u"Номинал звена "_s + link.name);
+        const Number nominal = readNumber(row[Nominal], 3, [&link] { return u"Номинал звена "_s + link.name; });
         if (!nominal.value)
             return failed(s, nominal.problem);
         if (*nominal.value < 0)
@@ -429,8 +464,9 @@ Solution solve(const Inputs &in)
         for (const auto &[column, target] : {std::pair{Upper, &link.typedUpper}, std::pair{Lower, &link.typedLower}}) {
             if (row[column].trimmed().isEmpty())
                 continue;
-            const Number deviation = readDeviation(
-                row[column], (column == Upper ? u"ES звена "_s : u"EI звена "_s) + link.name);
+            const Number deviation = readDeviation(row[column], [&link, column] {
+                return (column == Upper ? u"ES звена "_s : u"EI звена "_s) + link.name;
+            });
             if (!deviation.value)
                 return failed(s, deviation.problem);
             *target = deviation.value;
@@ -467,10 +503,10 @@ Solution solve(const Inputs &in)
     if (upperTyped != lowerTyped)
         return failed(s, u"Введите и ИсхES, и ИсхEI, или оставьте оба пустыми."_s);
     if (upperTyped) {
-        const Number upper = readDeviation(in.requiredUpper, u"ИсхES"_s);
+        const Number upper = readDeviation(in.requiredUpper, [] { return u"ИсхES"_s; });
         if (!upper.value)
             return failed(s, upper.problem);
-        const Number lower = readDeviation(in.requiredLower, u"ИсхEI"_s);
+        const Number lower = readDeviation(in.requiredLower, [] { return u"ИсхEI"_s; });
         if (!lower.value)
             return failed(s, lower.problem);
         if (*upper.value < *lower.value || (design && *upper.value == *lower.value))
@@ -668,6 +704,18 @@ Solution solve(const Inputs &in)
     // What the table shows besides what was typed, row by row.
     std::vector<FilledCell> names = std::move(s.filled);
     s.filled.clear();
+    s.filled.reserve(names.size() + 3 * links.size());
+    // Links of one size and field, and the zeros of H and h, share their deviations'
+    // texts: each is written once.
+    std::vector<std::pair<Units, QString>> written;
+    const auto text = [&written](Units units) {
+        for (const auto &[value, shown] : written) {
+            if (value == units)
+                return shown;
+        }
+        written.emplace_back(units, mm(units));
+        return written.back().second;
+    };
     auto name = names.begin();
     for (const Link &link : links) {
         for (; name != names.end() && name->row <= link.row; ++name)
@@ -677,8 +725,8 @@ Solution solve(const Inputs &in)
         if (link.adjusting)
             s.filled.push_back({link.row, Field, QString()});
         if (link.assigned || !link.field.isEmpty()) {
-            s.filled.push_back({link.row, Upper, mm(link.upper)});
-            s.filled.push_back({link.row, Lower, mm(link.lower)});
+            s.filled.push_back({link.row, Upper, text(link.upper)});
+            s.filled.push_back({link.row, Lower, text(link.lower)});
         }
     }
     s.filled.insert(s.filled.end(), name, names.end());

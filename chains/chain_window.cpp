@@ -92,7 +92,10 @@ constexpr ControlDescription controls[] = {
     {.name = u"Метка18", .kind = Label, .rect = twipsOfPixels(354, 20, 70, 22), .parent = u"Рамка3",
      .text = u"Проверка", .colour = purple, .alignment = Qt::AlignRight | Qt::AlignVCenter},
     {.name = u"Звенья", .kind = EditTable, .rect = twipsOfPixels(10, 50, 800, 212), .font = {8.25, false},
-     .items = chains::columnTitles, .accessibleName = u"Звенья цепи",
+     .items = chains::columnTitles,
+     .toolTip = u"Синим курсивом — что дал расчёт: поля по таблицам допусков, назначенное проектной задачей; "
+                u"это не ввод, и каждое изменение решает цепь заново по введённому",
+     .accessibleName = u"Звенья цепи",
      .accessibleDescription = u"строка на звено; Ctrl+V вставляет строки, Ctrl+C копирует цепь"},
     {.name = u"Добавить", .kind = PlainButton, .rect = twipsOfPixels(10, 268, 130, 26), .text = u"Добавить звено",
      .background = lightGreen, .toolTip = u"Добавить пустую строку под текущей"},
@@ -179,7 +182,6 @@ const std::array<chains::Row, 4> firstChain = {{
     {u"А3"_s, u"58"_s, u"уменьшающее"_s, u"h11"_s, {}, {}, {}, u"охватываемый"_s, u"да"_s},
     {u"А4"_s, u"20"_s, u"уменьшающее"_s, {}, u"0"_s, u"-0,12"_s, {}, {}, {}},
 }};
-constexpr int firstEmptyRows = 4;
 
 // The editor of a cell starts from what was typed there, not from what the solution
 // shows, and hands what is typed to the window.
@@ -189,6 +191,16 @@ public:
     TypedCells(QObject *parent, std::function<void(int, int, const QString &)> typed)
         : QStyledItemDelegate(parent), m_typed(std::move(typed))
     {
+    }
+
+    // What the solution fills in shows in a look of its own.
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(computedRole).toBool()) {
+            option->font.setItalic(true);
+            option->palette.setColor(QPalette::Text, computedColour);
+        }
     }
 
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
@@ -280,9 +292,7 @@ void ChainWindow::load()
     m_risk->setCurrentIndex(0);
     m_requiredUpper->setText(u"0,6"_s);
     m_requiredLower->setText(u"0,1"_s);
-    std::vector<chains::Row> rows(firstChain.size() + firstEmptyRows);
-    std::copy(firstChain.begin(), firstChain.end(), rows.begin());
-    setRows(std::move(rows));
+    setRows(std::vector<chains::Row>(firstChain.begin(), firstChain.end()));
     m_table->setCurrentCell(0, 0);
     m_modified = false;
 }
@@ -309,33 +319,53 @@ QString ChainWindow::chainText() const
     return chains::chainText(inputs(), m_solution);
 }
 
+namespace {
+// Two texts alike; a text kept from the one before shares its characters.
+bool same(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+} // namespace
+
 void ChainWindow::showCells()
 {
-    if (m_table->rowCount() != int(m_rows.size()))
+    // Rows as they were and the same cells filled: nothing to show anew (a choice of the
+    // method in the checking task).
+    const auto sameCell = [](const chains::FilledCell &a, const chains::FilledCell &b) {
+        return a.row == b.row && a.column == b.column && same(a.text, b.text);
+    };
+    if (m_shownRows == m_rowsRevision
+        && std::equal(m_solution.filled.begin(), m_solution.filled.end(), m_shownFilled.begin(), m_shownFilled.end(),
+                      sameCell))
+        return;
+    m_shownRows = m_rowsRevision;
+    m_shownFilled = m_solution.filled;
+    if (m_table->rowCount() != int(m_rows.size())) {
         m_table->setRowCount(int(m_rows.size()));
+        m_shown.resize(m_rows.size());
+    }
     auto filled = m_solution.filled.cbegin();
     for (int r = 0; r < int(m_rows.size()); ++r) {
         for (int c = 0; c < chains::columnCount; ++c) {
             const QString &typed = m_rows[std::size_t(r)][std::size_t(c)];
             const bool computed = filled != m_solution.filled.cend() && filled->row == r && filled->column == c;
-            const QString &shown = computed ? (filled++)->text : typed;
+            const QString &text = computed ? (filled++)->text : typed;
+            ShownCell &was = m_shown[std::size_t(r)][std::size_t(c)];
+            if (was.made ? same(was.typed, typed) && same(was.text, text) && was.computed == computed
+                         : typed.isEmpty() && text.isEmpty() && !computed)
+                continue;
             QTableWidgetItem *item = m_table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;
                 m_table->setItem(r, c, item);
             }
-            if (item->data(typedRole).toString() != typed)
+            if (!was.made || was.typed != typed)
                 item->setData(typedRole, typed);
-            if (item->text() != shown)
-                item->setText(shown);
-            if (item->data(computedRole).toBool() != computed) {
+            if (!was.made || was.text != text)
+                item->setText(text);
+            if (!was.made || was.computed != computed)
                 item->setData(computedRole, computed);
-                QFont font = m_table->font();
-                font.setItalic(computed);
-                item->setFont(font);
-                item->setForeground(computed ? QBrush(computedColour) : QBrush());
-                item->setToolTip(computed ? u"По расчёту; введённое в ячейку не меняется"_s : QString());
-            }
+            was = {typed, text, computed, true};
         }
     }
 }
@@ -348,6 +378,10 @@ void ChainWindow::setRows(std::vector<chains::Row> rows)
 
 void ChainWindow::rowsChanged()
 {
+    // An empty row stays at the end to type the next link into.
+    if (m_rows.empty() || !chains::isEmptyRow(m_rows.back()))
+        m_rows.emplace_back();
+    ++m_rowsRevision;
     m_modified = true;
     recompute();
 }
@@ -463,16 +497,18 @@ void ChainWindow::removeRows()
 
 void ChainWindow::showMenu(const QPoint &at)
 {
-    QMenu menu(this);
-    menu.addAction(u"Копировать цепь"_s, this, [this] {
+    // Shown as a text box shows its own: it goes when closed, and waits for nothing.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(u"Копировать цепь"_s, this, [this] {
         QApplication::clipboard()->setText(chainText());
         announce(this, u"Скопировано"_s);
     });
-    menu.addAction(u"Вставить"_s, this, &ChainWindow::paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
-    menu.addSeparator();
-    menu.addAction(u"Добавить звено"_s, this, &ChainWindow::addRow);
-    menu.addAction(u"Удалить звено"_s, this, &ChainWindow::removeRows)->setEnabled(m_table->rowCount() > 0);
-    menu.exec(m_table->viewport()->mapToGlobal(at));
+    menu->addAction(u"Вставить"_s, this, &ChainWindow::paste)->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    menu->addSeparator();
+    menu->addAction(u"Добавить звено"_s, this, &ChainWindow::addRow);
+    menu->addAction(u"Удалить звено"_s, this, &ChainWindow::removeRows)->setEnabled(m_table->rowCount() > 0);
+    menu->popup(m_table->viewport()->mapToGlobal(at));
 }
 
 bool ChainWindow::eventFilter(QObject *watched, QEvent *event)

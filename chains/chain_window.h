@@ -61,7 +61,8 @@ private:
     // A cell was typed: its text kept (the words written out whole); a field typed
     // drops the row's typed deviations, a deviation typed drops its field.
     void cellTyped(int row, int column, const QString &text);
-    // The chain's rows changed: the table shows them, and the chain is solved again.
+    // The chain's rows changed: the table shows them, with an empty row at the end, and
+    // the chain is solved again.
     void rowsChanged();
     void setRows(std::vector<chains::Row> rows);
     // Ctrl+V: the clipboard's rows from the current row on, or in place of the chain
@@ -90,6 +91,21 @@ private:
     ui::ResultLabel *m_message = nullptr;  // Сообщение
     QList<QLineEdit *> m_results;          // Номинал … Проверка, in the order of their table
     std::vector<chains::Row> m_rows;       // as typed
+    // What each cell of the table holds, so that only a changed cell is touched; a cell
+    // that never held anything has no item.
+    struct ShownCell
+    {
+        QString typed;
+        QString text;
+        bool computed = false;
+        bool made = false;
+    };
+    std::vector<std::array<ShownCell, chains::columnCount>> m_shown;
+    // Every change of the rows counts; the table shows the rows of that count and the
+    // cells the solution filled then.
+    quint64 m_rowsRevision = 0;
+    quint64 m_shownRows = ~quint64(0);
+    std::vector<chains::FilledCell> m_shownFilled;
     chains::Solution m_solution;
     QString m_path; // the file the chain was last opened from or saved to
     bool m_modified = false;

@@ -137,6 +137,7 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
         table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                | QAbstractItemView::AnyKeyPressed);
         table->setTabKeyNavigation(false);
+        table->setWordWrap(false); // a cell holds one line
         table->setSelectionMode(QAbstractItemView::ExtendedSelection);
         table->horizontalHeader()->setSectionsMovable(false);
         return table;

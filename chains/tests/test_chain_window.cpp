@@ -155,7 +155,7 @@ private slots:
     void designTask()
     {
         pasteWhole(m_window.get(), gearbox);
-        QCOMPARE(table(m_window.get())->rowCount(), 5);
+        QCOMPARE(table(m_window.get())->rowCount(), 6); // and the empty row to type the next link into
         typeInto(child<QLineEdit>(m_window.get(), u"ИсхES"_s), u"\b\b\b0,5"_s);
         QLineEdit *lower = child<QLineEdit>(m_window.get(), u"ИсхEI"_s);
         lower->selectAll();
@@ -242,7 +242,7 @@ private slots:
         table(&other)->setFocus();
         table(&other)->setCurrentCell(3, 0);
         press(table(&other), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(table(&other)->rowCount(), 5);
+        QCOMPARE(table(&other)->rowCount(), 6);
         QCOMPARE(cell(&other, 3, chains::Direction), u"уменьшающее"_s);
         QCOMPARE(cell(&other, 3, chains::Law), u"равной вероятности"_s);
         QCOMPARE(cell(&other, 4, chains::Direction), u"увеличивающее"_s);
