@@ -280,7 +280,8 @@ void ChainWindow::buildControls()
     connect(made.get<QPushButton>(u"Сохранить"), &QPushButton::clicked, this, [this] { saveChain(); });
     connect(made.get<QPushButton>(u"Открыть"), &QPushButton::clicked, this, &ChainWindow::openChain);
     copyOnRequest(this, made.get<QPushButton>(u"Копировать"),
-                  QList<QWidget *>(m_results.begin(), m_results.end()) << m_table, [this] { return chainText(); });
+                  QList<QWidget *>(m_results.begin(), m_results.end()) << m_table << m_requiredUpper << m_requiredLower,
+                  [this] { return chainText(); });
 }
 
 void ChainWindow::load()

@@ -854,6 +854,10 @@ private:
             e.text = {{u"Размер"_s, u"25"_s}, {u"ОтвБуква"_s, u"H"_s}, {u"ОтвКвалитет"_s, u"7"_s},
                       {u"ВалБуква"_s, u"f"_s}, {u"ВалКвалитет"_s, u"7"_s}};
             e.current = {{u"ОтвБуква"_s, 7}, {u"ОтвКвалитет"_s, 8}, {u"ВалБуква"_s, 5}, {u"ВалКвалитет"_s, 8}};
+            // What was typed or pasted into the size box, before the window applies a
+            // designation and leaves the size alone in it (with its signals blocked).
+            if (auto *size = qobject_cast<QLineEdit *>(control(w, u"Размер"_s)))
+                QObject::connect(size, &QLineEdit::textChanged, size, [this](const QString &text) { m_fitsSizeTyped = text; });
             fitsLookup();
             break;
         case General:
@@ -1364,6 +1368,8 @@ private:
         QWidget *window = spot->window;
         const QPoint local = spot->local;
         const Keys keys = keysOf(a.window, spot->name);
+        if (usable(Fits))
+            m_fitsSizeTyped = textOf(control(Fits, u"Размер"_s));
         const QString before = textOf(spot->field);
         const bool selection = hasSelection(spot->field);
         sendMouse(window, local, QEvent::MouseButtonPress, Qt::RightButton);
@@ -1401,11 +1407,13 @@ private:
         const QString after = textOf(spot->field);
         tally(after == before ? "context menus, text kept" : "context menus, text changed");
         if (keys == Keys::Free) {
-            ex(a.window).text[spot->name] = after;
-            if (a.window == Fits && spot->name == u"Размер"_s)
-                fitsSizeEdited(before, after);
-            else
+            if (a.window == Fits && spot->name == u"Размер"_s) {
+                ex(a.window).text[spot->name] = m_fitsSizeTyped;
+                fitsSizeEdited(before, m_fitsSizeTyped);
+            } else {
+                ex(a.window).text[spot->name] = after;
                 textTyped(a.window);
+            }
         } else if (keys == Keys::Filtered && after != before) {
             if (chosen != u"Удалить" || !selection || !isDeletion(before, after, true))
                 fault(u"%1/%2: %3 in the menu made %4"_s.arg(facts()[std::size_t(a.window)].name, spot->name, chosen,
@@ -1447,6 +1455,8 @@ private:
     // what it must have done; `cut` is how much it may take out of a filtered text.
     void stroke(const std::function<void(QWidget *)> &send, Cut cut, bool arrowUp, bool arrowDown, bool space)
     {
+        if (usable(Fits))
+            m_fitsSizeTyped = textOf(control(Fits, u"Размер"_s));
         QWidget *focus = QApplication::focusWidget();
         if (!focus) {
             tally("keys with no window active");
@@ -1553,11 +1563,13 @@ private:
             }
             break;
         case Keys::Free:
-            ex(w).text[name] = after;
-            if (w == Fits && name == u"Размер"_s)
-                m_enter ? fitsApply() : fitsSizeEdited(before, after);
-            else
+            if (w == Fits && name == u"Размер"_s) {
+                ex(w).text[name] = m_fitsSizeTyped;
+                m_enter ? fitsApply() : fitsSizeEdited(before, m_fitsSizeTyped);
+            } else {
+                ex(w).text[name] = after;
                 textTyped(w);
+            }
             break;
         case Keys::ReadOnly:
         case Keys::None:
@@ -2065,6 +2077,7 @@ private:
     DragModel m_drag;
     std::vector<fits::FoundFit> m_searchRows; // the fit search's rows, as its model lists them
     bool m_enter = false;                     // the key being sent is Return or Enter
+    QString m_fitsSizeTyped;                  // the fit window's size box as last typed into
     bool m_escape = false;                    // the key being sent is Escape
     QKeyCombination m_stroke;                 // the key being sent, none for typed text
     QString m_fault;
