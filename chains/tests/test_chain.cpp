@@ -167,7 +167,7 @@ private slots:
     {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<int>("task");
-        QTest::addColumn<QString>("required");
+        QTest::addColumn<QString>("required"); // ES, EI and the method's index, the worst case unless given
         QTest::addColumn<QString>("message");
         const QString bearing = u"А2\t20\tум\t\t0\t-0,12"_s;
         QTest::newRow("no links") << u"\n\t \t"_s << 0 << QString() << u"Цепь пуста: введите звенья, строку на звено."_s;
@@ -211,6 +211,16 @@ private slots:
             << u"Поле h9 звена А1: поля допусков задаются для номиналов больше 0 и не больше 3150 мм."_s;
         QTest::newRow("field not defined there") << u"А1\t600\tув\ta11"_s << 0 << QString()
                                                  << u"Поле a11 звена А1 при номинале 600 мм стандарт не устанавливает."_s;
+        QTest::newRow("field's letter up to 1 mm")
+            << u"А1\t0,5\tув\ta11"_s << 0 << QString()
+            << u"Поле a11 звена А1: для размеров до 1 мм стандарт его не применяет."_s;
+        QTest::newRow("field's grade over 500 mm")
+            << u"А1\t600\tув\th01"_s << 0 << QString()
+            << u"Поле h01 звена А1: квалитеты 01 и 0 стандарт устанавливает только для размеров до 500 мм."_s;
+        QTest::newRow("field's smallest size not above zero")
+            << u"А1\t1,2\tув\td18"_s << 0 << QString()
+            << u"Поле d18 звена А1 при номинале 1,2 мм не годится: наименьший предельный размер был бы не больше "
+               u"нуля."_s;
         QTest::newRow("field's grade below 1 mm")
             << u"А1\t0,5\tув\th14"_s << 0 << QString()
             << u"Поле h14 звена А1: квалитеты с 14 по 18 для размеров менее 1 мм стандарт не применяет."_s;
@@ -245,6 +255,21 @@ private slots:
             << bearing + u"\nА3\t4000\tув\nА4\t5\tум\t\t\t\t\t\tда"_s << 1 << u"0,5\t0"_s
             << u"Звену А3 с номиналом 4000 мм квалитет не назначить: единица допуска есть для номиналов больше 0 и не "
                u"больше 3150 мм; задайте его поле или отклонения."_s;
+        // 19 links of 2 mm and the adjusting one: a_c = 76 / (20 · 0,54215) = 7,009, grade 5,
+        // whose IT of 4 µm (above 7 · 0,54215 = 3,8) leaves the adjusting link 76 − 19 · 4 = 0.
+        QString small;
+        for (int i = 1; i <= 19; ++i)
+            small += u"Б%1\t2\tум\n"_s.arg(i);
+        QTest::newRow("design, even grade 5 leaves nothing")
+            << small + u"Б20\t2\tув\t\t\t\t\t\tда"_s << 1 << u"0,076\t0"_s
+            << u"Допуск исходного звена мал: даже квалитет 5 не оставляет увязочному звену Б20 допуска; задайте "
+               u"отклонения части звеньев или расширьте исходное звено."_s;
+        // Probabilistic, every link known but the adjusting one: TΔ = 100,05 µm is taken
+        // down to 100 µm, which А1's 100 µm alone fills.
+        QTest::newRow("design, the known links leave the adjusting one nothing")
+            << u"А1\t10\tув\t\t0\t-0,1\nА2\t5\tум\t\t\t\t\t\tда"_s << 1 << u"0,10005\t0\t1"_s
+            << u"Звенья с заданными отклонениями не оставляют увязочному звену А2 допуска в пределах исходного "
+               u"звена."_s;
     }
     void messages()
     {
@@ -252,8 +277,8 @@ private slots:
         QFETCH(int, task);
         QFETCH(QString, required);
         QFETCH(QString, message);
-        const Solution s = solve({rowsOf(rows), Task(task), Method::WorstCase, 0, required.section(u'\t', 0, 0),
-                                  required.section(u'\t', 1, 1)});
+        const Solution s = solve({rowsOf(rows), Task(task), Method(required.section(u'\t', 2, 2).toInt()), 0,
+                                  required.section(u'\t', 0, 0), required.section(u'\t', 1, 1)});
         QCOMPARE(s.message, message);
         QVERIFY(s.equation.isEmpty() && s.tolerance.isEmpty() && s.upper.isEmpty() && s.grade.isEmpty());
         QCOMPARE(filledText(s), QString());
