@@ -575,6 +575,10 @@ Solution solve(const Inputs &in)
             if (link.known)
                 continue;
             const std::optional<double> i = toleranceUnit(link.micrometres);
+            if (!i && link.adjusting)
+                return failed(s, u"Увязочному звену %1 с номиналом %2 мм не найти единицы допуска: она есть для "
+                                 u"номиналов больше 0 и не больше 3150 мм; отметьте увязочным другое звено."_s
+                                     .arg(link.name, mm(link.nominal)));
             if (!i)
                 return failed(s, u"Звену %1 с номиналом %2 мм квалитет не назначить: единица допуска есть для "
                                  u"номиналов больше 0 и не больше 3150 мм; задайте его поле или отклонения."_s
