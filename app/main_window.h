@@ -14,16 +14,18 @@
 // The house stands in layers, each including only what lies below it (the `layers`
 // test checks): core/ (numbers as text) ← ui/ (the look, twips and controls, the key
 // filter that lets only Backspace and keys that type nothing into the filtered
-// fields, the one seam for modal message boxes, the window slot) ← one folder per
-// subsystem ← app/ (this window, the About window, the registry of windows, main()).
+// fields, the one seam for modal message boxes, questions and file dialogs, the window
+// slot) ← one folder per subsystem ← app/ (this window, the About window, the registry
+// of windows, main()).
 //
 // Every subsystem folder holds two halves: a library of constant tables and pure
 // lookups that knows nothing of widgets (fits/fits_tables, form_position/…,
-// unspecified/…, angles/…, symbols/symbol_texts, general/general_tables; the general
-// tolerances read the IT table of fits/), and a window that builds its
-// controls in code at their twips geometry, reads its inputs from its controls' texts
-// on every choice, asks its tables, and writes the result back into controls. The
-// tests, in each folder's tests/, link the same libraries as the program.
+// unspecified/…, angles/…, symbols/symbol_texts, general/general_tables,
+// chains/chain; the general tolerances and the dimension chains read the tables of
+// fits/), and a window that builds its controls in code at their twips geometry, reads
+// its inputs from its controls' texts on every choice, asks its tables, and writes the
+// result back into controls. The tests, in each folder's tests/, link the same
+// libraries as the program.
 #pragma once
 
 #include "ui/window_slot.h"

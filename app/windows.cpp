@@ -4,6 +4,7 @@
 #include "angles/angle_window.h"
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "chains/chain_window.h"
 #include "core/number_text.h"
 #include "fits/fit_search_window.h"
 #include "fits/fit_window.h"
@@ -62,6 +63,12 @@ constexpr std::array registry = {
                 .blurb = u"Общие допуски по ГОСТ 30893.1 и ГОСТ 30893.2 для размеров без допуска на чертеже: размеры, "
                          u"углы, форма и расположение, и строка для технических требований.",
                 .choices = {{{u"КлассФР", u"L"}}}, .result = u"Прямолинейность", .shows = u"0,2"},
+    WindowEntry{.name = u"ФЦепи", .id = "chains", .description = &ChainWindow::description,
+                .make = make<ChainWindow>, .opening = Link, .opener = u"Размерные цепи — открыть окно",
+                .blurb = u"Размерная цепь по ГОСТ 16320-80: замыкающее звено по составляющим или допуски "
+                         u"составляющих по исходному звену способом одного квалитета, методом максимума-минимума "
+                         u"или вероятностным. Звенья вводятся таблицей или вставляются из электронной таблицы.",
+                .choices = {{{u"Метод", u"вероятностный"}}}, .result = u"T", .shows = u"0,3366"},
     WindowEntry{.name = u"ФПодбор", .id = "fit_search", .description = &FitSearchWindow::description,
                 .make = make<FitSearchWindow>, .opening = FromWindow, .opener = u"Подбор", .from = u"ФПосадки",
                 .choices = {{{u"Ряд", u"все поля стандарта"}}}, .result = u"Найдено", .shows = u"Подходят 13 посадок."},

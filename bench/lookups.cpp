@@ -2,6 +2,7 @@
 // The table lookups and the deviation arithmetic, each with the inputs that cost it
 // most: the last row and the last column, so that every search runs to its end.
 #include "angles/angle_table.h"
+#include "chains/chain.h"
 #include "fits/fit.h"
 #include "fits/fit_search.h"
 #include "fits/fits_tables.h"
@@ -11,6 +12,11 @@
 #include "core/number_text.h"
 
 #include <benchmark/benchmark.h>
+
+namespace merilon::bench {
+// The chain of 50 links of the chain window's figures (windows.cpp).
+QString fiftyLinks();
+}
 
 namespace {
 
@@ -84,6 +90,22 @@ const bool registered = [] {
                 fits::searchFits(u"25", u"-100000", u"100000", fits::Basis::Both, fits::Series::All));
     })
         ->Unit(benchmark::kMillisecond)
+        ->MinTime(0.2)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    // A chain of 50 links with fields by the probabilistic method: every link's field
+    // looked up, the closing link and the text of every cell the table fills.
+    benchmark::RegisterBenchmark("chain/solve50", [](benchmark::State &state) {
+        namespace chains = merilon::chains;
+        chains::Inputs in;
+        in.rows = chains::readText(merilon::bench::fiftyLinks()).rows;
+        in.method = chains::Method::Probabilistic;
+        if (!chains::solve(in).message.isEmpty())
+            state.SkipWithError("the chain of 50 links gives a message");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(chains::solve(in));
+    })
+        ->Unit(benchmark::kMicrosecond)
         ->MinTime(0.2)
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);

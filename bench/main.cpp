@@ -104,6 +104,10 @@ std::optional<Figure> figureOf(const benchmark::BenchmarkReporter::Run &run)
         const double ms = nanoseconds(run) / 1e6;
         return Figure{name, fixed(ms, 2) + QStringLiteral(" ms"), QStringLiteral("< 10 ms"), ms < 10};
     }
+    if (family == QLatin1String("chain")) {
+        const double us = nanoseconds(run) / 1e3;
+        return Figure{name, fixed(us, 1) + QStringLiteral(" µs"), QStringLiteral("< 1000 µs"), us < 1000};
+    }
     if (family == QLatin1String("choice")) {
         const double us = nanoseconds(run) / 1e3;
         return Figure{name, fixed(us, 1) + QStringLiteral(" µs"), QStringLiteral("< 100 µs"), us < 100};

@@ -7,7 +7,7 @@
 // - the peak memory of a process with every window open.
 // The bare twin of a window is built from the window's own description: the same
 // controls of the same kinds (label, picture, list, text box, text browser, table,
-// frame, button; a window's own drawing as a blank picture) as plain Qt widgets, with the
+// table of typed cells, frame, button; a window's own drawing as a blank picture) as plain Qt widgets, with the
 // same geometry, first texts and list items, but none of the program's own
 // behaviour: no bundled font, colours, key filters, tiles or procedures.
 #include "angles/angle_table.h"
@@ -16,6 +16,8 @@
 #include "ui/controls.h"
 #include "app/main_window.h"
 #include "app/windows.h"
+#include "chains/chain.h"
+#include "chains/chain_window.h"
 #include "ui/messages.h"
 #include "ui/window_description.h"
 #include "core/number_text.h"
@@ -34,6 +36,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -45,6 +48,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -126,6 +130,14 @@ QWidget *makeBareControl(QWidget *parent, const ui::ControlDescription &d)
         auto *table = new QTreeWidget(parent);
         if (d.items)
             table->setHeaderLabels(d.items());
+        return table;
+    }
+    case EditTable: {
+        auto *table = new QTableWidget(parent);
+        if (d.items) {
+            table->setColumnCount(int(d.items().size()));
+            table->setHorizontalHeaderLabels(d.items());
+        }
         return table;
     }
     case TextBrowser: {
@@ -330,6 +342,68 @@ bool searchListsFits(const QWidget *w)
         && list->topLevelItem(0)->text(0) == found.fits.front().text();
 }
 
+// The chain window shows what the chain's typed cells, lists and required deviations give.
+bool chainShowsSolution(const QWidget *w)
+{
+    const auto *table = w->findChild<const QTableWidget *>(QStringLiteral("Звенья"));
+    chains::Inputs in;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        chains::Row row;
+        for (int c = 0; c < chains::columnCount; ++c)
+            if (const QTableWidgetItem *item = table->item(r, c))
+                row[std::size_t(c)] = item->data(ChainWindow::typedRole).toString();
+        in.rows.push_back(row);
+    }
+    in.task = chains::Task(comboIndex(w, QStringLiteral("Задача")));
+    in.method = chains::Method(comboIndex(w, QStringLiteral("Метод")));
+    in.risk = comboIndex(w, QStringLiteral("Риск"));
+    in.requiredUpper = textOf(w, QStringLiteral("ИсхES"));
+    in.requiredLower = textOf(w, QStringLiteral("ИсхEI"));
+    const chains::Solution s = chains::solve(in);
+    return s.message.isEmpty() && textOf(w, QStringLiteral("T")) == s.tolerance
+        && textOf(w, QStringLiteral("ES")) == s.upper && textOf(w, QStringLiteral("EI")) == s.lower
+        && textOf(w, QStringLiteral("Проверка")) == s.check && table->rowCount() == int(in.rows.size());
+}
+
+} // namespace
+
+// A chain of 50 links as a spreadsheet's rows: a housing and 49 parts in a row of
+// sizes from 3 to 120 mm, each with a field of the tables (h, js and H of grades 6 to
+// 12), every fifth by Simpson's law and every seventh with typed deviations.
+QString fiftyLinks()
+{
+    QStringList rows = {QStringLiteral("А1\t2500\tув\tH11\t\t\t\tH")};
+    const QStringList letters = {QStringLiteral("h"), QStringLiteral("js"), QStringLiteral("H")};
+    for (int i = 2; i <= 50; ++i) {
+        const QString field = letters[i % 3] + QString::number(6 + i % 7);
+        rows.append(QStringLiteral("А%1\t%2\tум\t%3\t%4\t%5\t%6")
+                        .arg(i)
+                        .arg(3 + (i * 37) % 118)
+                        .arg(i % 7 == 0 ? QString() : field)
+                        .arg(i % 7 == 0 ? QStringLiteral("0,05") : QString())
+                        .arg(i % 7 == 0 ? QStringLiteral("-0,05") : QString())
+                        .arg(i % 5 == 0 ? QStringLiteral("симп") : QString()));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+// The chain window with the 50 links pasted over its own chain, as its user does.
+QWidget *makeLongChain()
+{
+    auto *window = new ChainWindow;
+    QApplication::clipboard()->setText(fiftyLinks());
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("Звенья"));
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_V}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+        QCoreApplication::sendEvent(table, &press);
+    }
+    if (table->rowCount() != 51) // and the empty row at the end
+        qFatal("the chain window took %d rows of 50", table->rowCount() - 1);
+    return window;
+}
+
 struct ChoiceCase
 {
     const char *name;
@@ -411,6 +485,7 @@ std::vector<ChoiceCase> choiceCases()
     const auto makeFits = [] { return new FitWindow; };
     const auto makeGeneral = [] { return new GeneralWindow; };
     const auto makeSearch = [] { return new FitSearchWindow; };
+    const auto makeChain = [] { return makeLongChain(); };
     const QStringList sizeChosen = {QStringLiteral("НР"), firstSize};
     return {
         {"choice/main/size", makeMain, QStringLiteral("НР"), {}, firstSize, lastSize, mainShowsTable},
@@ -448,6 +523,10 @@ std::vector<ChoiceCase> choiceCases()
         // The recommended fits and the whole standard in turn: 2 and 13 rows listed.
         {"choice/fit_search/series", makeSearch, QStringLiteral("Ряд"), {}, toQString(fits::seriesTexts[0]),
          toQString(fits::seriesTexts[1]), searchListsFits},
+        // A chain of 50 links solved by one method and the other: every box and the
+        // cells of the table compared, the fields' deviations looked up again.
+        {"choice/chains/method_50_links", makeChain, QStringLiteral("Метод"), {}, chains::methodTexts()[0],
+         chains::methodTexts()[1], chainShowsSolution},
     };
 }
 

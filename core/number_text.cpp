@@ -60,7 +60,7 @@ QStringList numberTexts(int first, int last)
     return items;
 }
 
-std::optional<TypedDecimal> readTypedDecimal(QStringView text)
+std::optional<TypedDecimal> readTypedDecimal(QStringView text, int places)
 {
     const auto digitsOnly = [](QStringView digits) {
         return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -83,13 +83,13 @@ std::optional<TypedDecimal> readTypedDecimal(QStringView text)
         fraction.chop(1);
     TypedDecimal d;
     d.negative = minus && (!whole.isEmpty() || !fraction.isEmpty());
-    d.finer = fraction.size() > 3;
+    d.finer = fraction.size() > places;
     d.tooLong = whole.size() > 12;
     if (d.tooLong)
         return d;
     for (const QChar c : whole)
         d.thousandths = d.thousandths * 10 + (c.unicode() - u'0');
-    for (qsizetype i = 0; i < 3; ++i)
+    for (qsizetype i = 0; i < places; ++i)
         d.thousandths = d.thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
     return d;
 }

@@ -21,16 +21,17 @@ QString numberText(double value);
 std::optional<double> parseNumber(QStringView text);
 
 // A size typed in a box: a decimal number with a comma or a point, spaces around
-// it, an optional sign ("25", " 25.4 ", "+0,5"), as whole thousandths. None for a
+// it, an optional sign ("25", " 25.4 ", "+0,5"), as whole thousandths, or as a whole
+// number of `places` decimals ("-0,0065" at 5 places: 650, negative). None for a
 // text that is no such number ("", "1,", "2 5", "1e2", ",", "1,2.3").
 struct TypedDecimal
 {
-    qint64 thousandths = 0; // the first three decimals; 0 when `tooLong`
+    qint64 thousandths = 0; // the first three decimals (`places` of them); 0 when `tooLong`
     bool negative = false;  // a minus before a digit that is not 0
-    bool finer = false;     // a digit that is not 0 after the third decimal
+    bool finer = false;     // a digit that is not 0 after the last of those decimals
     bool tooLong = false;   // more than 12 whole digits
 };
-std::optional<TypedDecimal> readTypedDecimal(QStringView text);
+std::optional<TypedDecimal> readTypedDecimal(QStringView text, int places = 3);
 
 // The one reader of a whole number from a list's text ("7", " 16 ", "12,0"): the
 // number that parseNumber() reads, when it is whole and lies in first … last.

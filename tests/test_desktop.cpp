@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "core/number_text.h"
 #include "angles/angle_window.h"
+#include "chains/chain_window.h"
 #include "form_position/form_position_window.h"
 #include "tests/gui_test.h"
 #include "fits/fit_window.h"
@@ -92,6 +93,9 @@ class DesktopTest : public QObject
             {"ФОбщиеДопуски", {"Размер", "Класс", "Линейный", "Скругление", "Угол", "КлассФР", "Прямолинейность",
                                "Перпендикулярность", "Симметричность", "Биение", "Квалитет", "Отверстия", "Валы",
                                "Прочие", "Требование", "Копировать", "Примечания"}},
+            {"ФЦепи", {"Звенья", "Добавить", "Удалить", "Копировать", "Сохранить", "Открыть", "Задача", "Метод", "Риск",
+                       "ИсхES", "ИсхEI", "Номинал", "ES", "EI", "T", "Ec", "Наиб", "Наим", "Уравнение", "Единицы",
+                       "Квалитет", "Проверка"}},
         };
         for (const WindowEntry &entry : windows()) {
             const QString name = toQString(entry.name);
@@ -194,6 +198,8 @@ private slots:
         QTest::newRow("ФОбщиеДопуски") << factory<GeneralWindow>() << QStringList{"Класс", "c — грубый"}
                                        << "Линейный" << "Предельные отклонения линейного размера" << "±0,5"
                                        << "в миллиметрах";
+        QTest::newRow("ФЦепи") << factory<ChainWindow>() << QStringList{"Метод", "вероятностный"} << "T"
+                               << "Допуск замыкающего звена T" << "0,3366" << "в миллиметрах";
     }
     void resultsRead()
     {

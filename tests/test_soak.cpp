@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The soak: seeded random sequences of what a user does across all eight windows —
+// The soak: seeded random sequences of what a user does across every window —
 // list choices through the real popups, keys and pastes into the focused field,
 // the pointer over the symbol chart, drags of the About window with any button,
-// its exit picture, the main window's buttons and its links to the fit window and
-// the general tolerance window,
-// closing and reopening in any order.
+// its exit picture, the main window's buttons and its links to the fit window, the
+// general tolerance window and the dimension chains (whose table takes the keys and
+// pastes too), closing and reopening in any order.
 // After every action each open window must show exactly what its tables give for
 // the choices shown beside the values (an oracle below, built on the table
 // libraries), or, after an edit that is no choice, what it showed before.
@@ -25,6 +25,8 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/windows.h"
+#include "chains/chain.h"
+#include "chains/chain_window.h"
 #include "core/number_text.h"
 #include "fits/fit.h"
 #include "fits/fit_notation.h"
@@ -61,6 +63,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWindow>
@@ -85,7 +88,7 @@ namespace {
 // ---------------------------------------------------------------------------------
 // The windows and their controls as the soak sees them
 
-enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, General, FitSearch, About, WindowCount };
+enum Window : int { Main, FormPosition, Unspecified, Angles, Symbols, Fits, General, Chains, FitSearch, About, WindowCount };
 
 // How a text control takes keys: through the key filter (only Backspace and Delete
 // change it), not at all, or freely; or it is a caption no key reaches.
@@ -147,6 +150,15 @@ const std::array<WindowFacts, WindowCount> &facts()
           {u"Прочие"_s, Keys::ReadOnly}, {u"Требование"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None}},
          {u"Класс"_s, u"КлассФР"_s, u"Квалитет"_s},
          {u"Размер"_s, u"Угол"_s, u"Требование"_s}},
+        // The table of links is checked cell by cell against what its typed cells give.
+        {u"ФЦепи"_s,
+         {{u"ИсхES"_s, Keys::Free}, {u"ИсхEI"_s, Keys::Free}, {u"Номинал"_s, Keys::ReadOnly}, {u"ES"_s, Keys::ReadOnly},
+          {u"EI"_s, Keys::ReadOnly}, {u"T"_s, Keys::ReadOnly}, {u"Ec"_s, Keys::ReadOnly}, {u"Наиб"_s, Keys::ReadOnly},
+          {u"Наим"_s, Keys::ReadOnly}, {u"Уравнение"_s, Keys::ReadOnly}, {u"Единицы"_s, Keys::ReadOnly},
+          {u"Квалитет"_s, Keys::ReadOnly}, {u"Проверка"_s, Keys::ReadOnly}, {u"Сообщение"_s, Keys::None},
+          {u"Звенья"_s, Keys::None}},
+         {u"Задача"_s, u"Метод"_s, u"Риск"_s},
+         {u"Звенья"_s, u"ИсхES"_s, u"ИсхEI"_s, u"Проверка"_s}},
         {u"ФПодбор"_s,
          {{u"Размер"_s, Keys::Free}, {u"ЗазорНаим"_s, Keys::Free}, {u"ЗазорНаиб"_s, Keys::Free},
           {u"Список"_s, Keys::None}, {u"Найдено"_s, Keys::None}, {u"Сообщение"_s, Keys::None}},
@@ -172,6 +184,16 @@ QString textOf(const QWidget *control)
         return label->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(control))
         return button->text();
+    if (auto *table = qobject_cast<const QTableWidget *>(control)) { // a row a line, its cells between bars
+        QStringList rows;
+        for (int i = 0; i < table->rowCount(); ++i) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c)
+                cells.append(table->item(i, c) ? table->item(i, c)->text() : QString());
+            rows.append(cells.join(u'|'));
+        }
+        return rows.join(u'\n');
+    }
     if (auto *list = qobject_cast<const QTreeWidget *>(control)) { // a row a line, its cells between bars
         QStringList rows;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -500,6 +522,7 @@ public:
         if (!QTest::qWaitForWindowExposed(m_parking.get()))
             qFatal("the parking window did not show");
         QApplication::clipboard()->clear();
+        m_dialogs.save = SaveAnswer::Discard;
         resetDrag();
         startProgram();
     }
@@ -531,6 +554,8 @@ public:
         case Do::Menu: menu(a); break;
         }
         settle();
+        if (usable(Chains))
+            chainsLookup();
         if (m_fault.isEmpty())
             m_fault = check();
         return m_fault;
@@ -647,6 +672,8 @@ public:
                 const auto where = focused(QApplication::focusWidget());
                 if (where && where->first == Fits && where->second == u"Размер"_s && chance(60))
                     a.text = someDesignation(random);
+                if (a.what == Do::Type) // rows of cells are pasted; keys type no tab
+                    a.text.replace(u'\t', u' ').replace(u'\n', u' ');
                 if (a.what == Do::Paste && chance(25))
                     a.text.clear();
             } else if (roll < 67) { // a click into a field
@@ -847,6 +874,14 @@ private:
             e.current = {{u"Класс"_s, 1}, {u"КлассФР"_s, 1}, {u"Квалитет"_s, 2}};
             generalLookup();
             break;
+        case Chains:
+            e.items = {{u"Задача"_s, chains::taskTexts()}, {u"Метод"_s, chains::methodTexts()},
+                       {u"Риск"_s, chains::riskTexts()}};
+            e.text = {{u"Задача"_s, chains::taskTexts().front()}, {u"Метод"_s, chains::methodTexts().front()},
+                      {u"Риск"_s, chains::riskTexts().front()}, {u"ИсхES"_s, u"0,6"_s}, {u"ИсхEI"_s, u"0,1"_s}};
+            e.current = {{u"Задача"_s, 0}, {u"Метод"_s, 0}, {u"Риск"_s, 0}};
+            chainsLookup();
+            break;
         case FitSearch:
             e.items = {{u"Система"_s, listTexts(fits::basisTexts)}, {u"Ряд"_s, listTexts(fits::seriesTexts)}};
             e.text = {{u"Размер"_s, ex(Fits).text[u"Размер"_s]}, {u"ЗазорНаим"_s, u"20"_s}, {u"ЗазорНаиб"_s, u"70"_s},
@@ -913,6 +948,9 @@ private:
             e.byGrade = name == u"Квалитет";
             generalLookup();
             break;
+        case Chains:
+            chainsLookup();
+            break;
         case FitSearch:
             searchLookup();
             break;
@@ -928,8 +966,76 @@ private:
             fitsLookup();
         if (w == General)
             generalLookup();
+        if (w == Chains)
+            chainsLookup();
         if (w == FitSearch)
             searchLookup();
+    }
+
+    // The dimension chain's boxes and its table, from the table's cells as typed (the
+    // table takes keys, pastes and its menu's rows as a spreadsheet does, which the soak
+    // reads back rather than retells), the three lists and the required deviations.
+    void chainsLookup()
+    {
+        Expected &e = ex(Chains);
+        const auto *table = qobject_cast<const QTableWidget *>(control(Chains, u"Звенья"_s));
+        chains::Inputs in;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            chains::Row row;
+            for (int c = 0; c < chains::columnCount; ++c) {
+                if (const QTableWidgetItem *item = table->item(r, c))
+                    row[std::size_t(c)] = item->data(ChainWindow::typedRole).toString();
+            }
+            in.rows.push_back(row);
+        }
+        in.task = chains::Task(e.current[u"Задача"_s]);
+        in.method = chains::Method(e.current[u"Метод"_s]);
+        in.risk = e.current[u"Риск"_s];
+        in.requiredUpper = e.text[u"ИсхES"_s];
+        in.requiredLower = e.text[u"ИсхEI"_s];
+        const chains::Solution t = chains::solve(in);
+        const std::pair<const char16_t *, const QString *> boxes[] = {
+            {u"Номинал", &t.nominal}, {u"ES", &t.upper}, {u"EI", &t.lower}, {u"T", &t.tolerance},
+            {u"Ec", &t.middle}, {u"Наиб", &t.largest}, {u"Наим", &t.smallest}, {u"Уравнение", &t.equation},
+            {u"Единицы", &t.units}, {u"Квалитет", &t.grade}, {u"Проверка", &t.check}, {u"Сообщение", &t.message}};
+        for (const auto &[name, text] : boxes)
+            e.text[QString::fromUtf16(name)] = *text;
+        // Each cell shows what was typed, or what the solution fills in.
+        QStringList rows;
+        auto filled = t.filled.cbegin();
+        for (std::size_t r = 0; r < in.rows.size(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < chains::columnCount; ++c) {
+                const bool computed = filled != t.filled.cend() && filled->row == int(r) && filled->column == c;
+                cells.append(computed ? (filled++)->text : in.rows[r][std::size_t(c)]);
+            }
+            rows.append(cells.join(u'|'));
+        }
+        e.text[u"Звенья"_s] = rows.join(u'\n');
+    }
+
+    // A chain's own text pasted into its table brings its task, method, risk and
+    // required deviations along.
+    void chainsPasted()
+    {
+        if (!usable(Chains))
+            return;
+        const chains::ReadText read = chains::readText(QApplication::clipboard()->text());
+        Expected &e = ex(Chains);
+        const std::pair<const char16_t *, std::optional<int>> lists[] = {
+            {u"Задача", read.task ? std::optional(int(*read.task)) : std::nullopt},
+            {u"Метод", read.method ? std::optional(int(*read.method)) : std::nullopt}, {u"Риск", read.risk}};
+        for (const auto &[name, index] : lists) {
+            if (index) {
+                e.current[QString::fromUtf16(name)] = *index;
+                e.text[QString::fromUtf16(name)] = e.items[QString::fromUtf16(name)].value(*index);
+            }
+        }
+        if (read.requiredUpper)
+            e.text[u"ИсхES"_s] = *read.requiredUpper;
+        if (read.requiredLower)
+            e.text[u"ИсхEI"_s] = *read.requiredLower;
+        tally("chains pasted with their settings");
     }
 
     // The fit search's list, count and message, from its three texts and two lists.
@@ -1302,6 +1408,8 @@ private:
         settle();
         if (!usable(a.window))
             return;
+        if (a.window == Chains && spot->name == u"Звенья"_s && chosen == u"Вставить"_s)
+            chainsPasted();
         const QString after = textOf(spot->field);
         tally(after == before ? "context menus, text kept" : "context menus, text changed");
         if (keys == Keys::Free) {
@@ -1547,8 +1655,11 @@ private:
     {
         if (!text.isEmpty())
             QApplication::clipboard()->setText(text);
+        const bool intoChain = usable(Chains) && QApplication::focusWidget() == control(Chains, u"Звенья"_s);
         stroke([](QWidget *target) { QTest::sendKeyEvent(QTest::Click, target, Qt::Key_V, u"\x16"_s, Qt::ControlModifier); },
                Keeps, false, false, false);
+        if (intoChain)
+            chainsPasted();
     }
 
     // ----- the pointer
@@ -1931,7 +2042,10 @@ private:
         static const QStringList all = fits::sizeTexts() + fits::gradeTexts() + fits::lettersForGrade(7)
             + QStringList{u"0,5"_s, u"720"_s, u"3150"_s}
             + fp::typeTexts() + intervalsOf(3) + intervalsOf(4)
-            + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s};
+            + un::kindTexts() + un::accuracyGroupTexts() + angles::degreeTexts() + QStringList{u"перпендикулярности"_s}
+            // Links and cells of a dimension chain, as a spreadsheet pastes them.
+            + QStringList{u"А5\t12\tум\th9"_s, u"Б1\t30\t+\t\t0,05\t-0,05\tсимп"_s, u"js9"_s, u"H11"_s,
+                          u"уменьшающее"_s, u"да"_s, u"-0,0065"_s, u"А1\t40\tув\tH9\t\t\t\tH\nА2\t38\tум\t\t\t\t\th\tда"_s};
         return all[qsizetype(random() % std::size_t(all.size()))];
     }
 
@@ -1966,6 +2080,9 @@ private:
     bool m_parkingStep = false;
     QPoint m_pointerAt;
     MessageCapture m_messages;
+    // The chain's question before its changes are lost is answered «Не сохранять», and
+    // its file dialogs are cancelled.
+    DialogAnswers m_dialogs;
     QList<Message> m_expectedMessages;
     std::unique_ptr<MainWindow> m_main;
     std::array<Live, WindowCount> m_live;

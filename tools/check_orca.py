@@ -154,8 +154,9 @@ def drive():
          once=True)
     # "Read title" (Orca's key and Enter on the keypad) names the window.
     hear(key('Insert+KP_Enter'), 'Посадки', 'the fit window read by its title')
-    # A size that is no number: the message is spoken.
-    mark = key('shift+Tab', 'shift+Tab', 'shift+Tab', 'End', 'comma', 'comma')
+    # A size that is no number (a comma with no decimal after it; a letter would make it
+    # a designation, which waits for Enter): the message is spoken.
+    mark = key('shift+Tab', 'shift+Tab', 'shift+Tab', 'End', 'comma')
     hear(mark, 'Размер не число', 'the size message')
     # Back past the buttons to the empty interference box: its name all the same.
     hear(key(*['shift+Tab'] * 7), 'Наименьший натяг Nmin', 'an empty result box by its name')

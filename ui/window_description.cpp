@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QHeaderView>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 namespace merilon::ui {
@@ -122,6 +123,23 @@ QWidget *makeControl(QWidget *parent, const ControlDescription &d)
         table->setSelectionMode(QAbstractItemView::SingleSelection);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->header()->setSectionsMovable(false);
+        return table;
+    }
+    case ControlKind::EditTable: {
+        // A typed key or F2 edits the current cell, Tab leaves the table, and the
+        // arrows move between the cells.
+        auto *table = new QTableWidget(parent);
+        table->setObjectName(name);
+        table->setGeometry(pixelsOf(d.rect));
+        const QStringList titles = d.items ? d.items() : QStringList();
+        table->setColumnCount(int(titles.size()));
+        table->setHorizontalHeaderLabels(titles);
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                               | QAbstractItemView::AnyKeyPressed);
+        table->setTabKeyNavigation(false);
+        table->setWordWrap(false); // a cell holds one line
+        table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        table->horizontalHeader()->setSectionsMovable(false);
         return table;
     }
     case ControlKind::TextField: {

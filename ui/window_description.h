@@ -31,6 +31,7 @@ enum class ControlKind {
     TextArea,    // a plain text box with a scroll bar always shown; Tab leaves it
     TextBrowser, // a read-only rich text box with links, scroll bar always shown; Tab leaves it
     Table,       // read-only rows in columns, one row chosen at a time; `items` are the column titles
+    EditTable,   // rows typed cell by cell, as in a spreadsheet; `items` are the column titles
 };
 
 // 15 twips are one pixel at 96 dpi; Qt's high-dpi scaling does the rest.

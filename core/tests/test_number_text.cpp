@@ -94,26 +94,32 @@ private slots:
     void readTypedDecimal_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("places");
         QTest::addColumn<QString>("read"); // thousandths, then "-" negative, "+" finer, "L" too long; "none"
-        QTest::newRow("whole") << "25" << "25000";
-        QTest::newRow("point, spaces") << " 25.4 " << "25400";
-        QTest::newRow("plus, leading comma") << "+,5" << "500";
-        QTest::newRow("zeros dropped") << "007,1200" << "7120";
-        QTest::newRow("negative") << "-3" << "3000-";
-        QTest::newRow("minus zero") << "-0,000" << "0";
-        QTest::newRow("fourth decimal") << "1,0005" << "1000+";
-        QTest::newRow("13 whole digits") << "1234567890123" << "0L";
-        QTest::newRow("empty") << "" << "none";
-        QTest::newRow("separator alone") << "," << "none";
-        QTest::newRow("inner space") << "2 5" << "none";
-        QTest::newRow("both separators") << "1,2.3" << "none";
-        QTest::newRow("exponent") << "1e2" << "none";
+        QTest::newRow("whole") << "25" << 3 << "25000";
+        QTest::newRow("point, spaces") << " 25.4 " << 3 << "25400";
+        QTest::newRow("plus, leading comma") << "+,5" << 3 << "500";
+        QTest::newRow("zeros dropped") << "007,1200" << 3 << "7120";
+        QTest::newRow("negative") << "-3" << 3 << "3000-";
+        QTest::newRow("minus zero") << "-0,000" << 3 << "0";
+        QTest::newRow("fourth decimal") << "1,0005" << 3 << "1000+";
+        QTest::newRow("13 whole digits") << "1234567890123" << 3 << "0L";
+        QTest::newRow("empty") << "" << 3 << "none";
+        QTest::newRow("separator alone") << "," << 3 << "none";
+        QTest::newRow("inner space") << "2 5" << 3 << "none";
+        QTest::newRow("both separators") << "1,2.3" << 3 << "none";
+        QTest::newRow("exponent") << "1e2" << 3 << "none";
+        // Hundredths of a micrometre in millimetres, as the dimension chains read deviations.
+        QTest::newRow("five places") << "-0,0065" << 5 << "650-";
+        QTest::newRow("five places, sixth decimal") << "0,000015" << 5 << "1+";
+        QTest::newRow("five places, whole") << "2" << 5 << "200000";
     }
     void readTypedDecimal()
     {
         QFETCH(QString, text);
+        QFETCH(int, places);
         QFETCH(QString, read);
-        const std::optional<merilon::TypedDecimal> d = merilon::readTypedDecimal(text);
+        const std::optional<merilon::TypedDecimal> d = merilon::readTypedDecimal(text, places);
         const QString got = !d ? QStringLiteral("none")
                                : QString::number(d->thousandths) + (d->negative ? "-" : "") + (d->finer ? "+" : "")
                                      + (d->tooLong ? "L" : "");
