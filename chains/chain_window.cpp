@@ -166,9 +166,13 @@ const ResultText<chains::Solution> resultTexts[] = {
 };
 
 // The table, its buttons, the settings, the closing link's boxes row by row.
+// The window opens on the task and its method, what a chain is solved for; the table
+// comes next. (Orca 48 reads a row of a table that takes several cells at once with
+// «не выделено» before every cell that is not selected: opening on it would say that of
+// the whole first row.)
 constexpr std::u16string_view tabOrder[] = {
-    u"Звенья", u"Добавить", u"Удалить", u"Копировать", u"Сохранить", u"Открыть", u"Задача", u"Метод", u"Риск",
-    u"ИсхES", u"ИсхEI", u"Номинал", u"ES", u"EI", u"T", u"Ec", u"Наиб", u"Наим", u"Уравнение", u"Единицы",
+    u"Задача", u"Метод", u"Риск", u"ИсхES", u"ИсхEI", u"Звенья", u"Добавить", u"Удалить", u"Копировать",
+    u"Сохранить", u"Открыть", u"Номинал", u"ES", u"EI", u"T", u"Ec", u"Наиб", u"Наим", u"Уравнение", u"Единицы",
     u"Квалитет", u"Проверка"};
 
 // The widths of the table's columns, in pixels.
