@@ -18,8 +18,8 @@ import time
 program, spoken_file, registry_file = sys.argv[1], sys.argv[2], sys.argv[3]
 program_output = spoken_file + '.program'
 failures = []
-# Where Orca fell silent, if it did before the first failure: nothing at all is heard
-# from there on, not even the echo of a key.
+# How much had been heard at the first failure: if nothing more is heard from there
+# on, not even the echo of a key, Orca fell silent.
 silence = {'mark': None}
 # Orca's words for a selection that the user did not make.
 NOISE = ('не выделен', 'выделено')
@@ -62,8 +62,8 @@ def hear(mark, text, what=None, once=False):
             break
         time.sleep(0.05)
     else:
-        if not said(mark) and silence['mark'] is None and not failures:
-            silence['mark'] = mark
+        if silence['mark'] is None and not failures:
+            silence['mark'] = len(spoken())  # what was heard up to the first failure
         failures.append(f'{what or "heard"}: «{text}» not heard; heard {said(mark)}')
         return
     if once:
