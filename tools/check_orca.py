@@ -6,7 +6,8 @@
 # title, a message, an empty result box, the symbols of the chart from the keyboard,
 # and a button pressed with Return; and no word of a selection the user did not make. Orca's speech goes to a file (tools/check-orca.sh
 # sets that up); the check waits for what must be heard instead of sleeping fixed
-# times; last, every other window that a link of the main window opens, by its title.
+# times; last, every other window that a link of the main window opens, by its title,
+# and the dimension chain solved anew after a choice of its method.
 # Usage: check_orca.py PROGRAM SPOKEN_FILE REGISTRY (the registry of windows as
 # tools/list_windows.cpp prints it)
 import json
@@ -186,6 +187,11 @@ def drive():
         key('ctrl+Home', *['Down'] * line, 'Return')
         window(entry['caption'])
         hear(key('Insert+KP_Enter'), entry['caption'], f'the window of link {line + 1} read by its title')
+        if entry['caption'] == 'Размерные цепи':
+            # It opens on the task; Tab to the method and the probabilistic one from the
+            # popup: the closing link's new tolerance is spoken, once, with its name.
+            mark = key('Tab', 'alt+Down', 'Down', 'Return')
+            hear(mark, 'Допуск замыкающего звена T 0,3366', 'the chain after a choice of the method', once=True)
         window('Мерилон')
 
 
