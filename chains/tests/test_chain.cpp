@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Dimension chains: both tasks by both methods on examples worked by hand from the
-// formulas of RD 50-635-87 (no published worked example could be read in full), every
-// message with its condition, the accepted words, and the text of a chain read back.
+// formulas of RD 50-635-87 (no textbook's worked example could be read in full) and on
+// two published chains, every message with its condition, the accepted words, and the
+// text of a chain read back.
 #include "chains/chain.h"
 
 #include <QTest>
@@ -113,6 +114,22 @@ private slots:
             << QStringList{u"АΔ = А1 − А2 − А3 − А4"_s, u"2"_s, u"0,6165"_s, u"0,0335"_s, u"0,583"_s, u"0,325"_s,
                            u"2,6165"_s, u"2,0335"_s}
             << QStringList{QString(), QString(), QString()} << fields;
+
+        // Two technological chains of a published course project («Решаем цепь методом
+        // максимума-минимума способом предельных значений», student2.ru/tekhnologii/1809820),
+        // run forward: its chain 12 gives the allowance Z5 = 0,34 … 1,06 from A1 = 91,04−0,36
+        // and A14 = 90,34−0,36; its chain 11 gives A15 = 90h14 (89,13 … 90) from A14 and the
+        // allowance Z8 = 0,34 … 0,85, a link of nominal 0.
+        QTest::newRow("checking, worst case (published chain 12)")
+            << u"А1\t91,04\tув\t\t0\t-0,36\nА14\t90,34\tум\t\t0\t-0,36"_s << 0 << 0 << 0 << QString()
+            << QStringList{u"АΔ = А1 − А14"_s, u"0,7"_s, u"0,36"_s, u"-0,36"_s, u"0,72"_s, u"0"_s, u"1,06"_s,
+                           u"0,34"_s}
+            << QStringList{QString(), QString(), QString()} << QString();
+        QTest::newRow("checking, worst case (published chain 11)")
+            << u"А14\t90,34\tув\t\t0\t-0,36\nZ8\t0\tум\t\t0,85\t0,34"_s << 0 << 0 << 0 << QString()
+            << QStringList{u"АΔ = А14 − Z8"_s, u"90,34"_s, u"-0,34"_s, u"-1,21"_s, u"0,87"_s, u"-0,775"_s,
+                           u"90"_s, u"89,13"_s}
+            << QStringList{QString(), QString(), QString()} << QString();
 
         // Design, worst case: TΔ = 0,5; the bearings take 0,24; i = 2,1726 (80 … 120),
         // 1,8562 (50 … 80), 0,8983 (6 … 10): a_c = 260 / 4,9271 = 52,77 → IT9 (a = 40):
