@@ -202,7 +202,11 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
                 name = label->text().trimmed();
             }
         }
-        control->setAccessibleName(name);
+        // An empty name is what a control has already; setting it would only tell the
+        // accessibility layer of a change that is none (Qt makes the control's
+        // accessible interface to say so).
+        if (!name.isEmpty())
+            control->setAccessibleName(name);
         if (!d.accessibleDescription.empty())
             control->setAccessibleDescription(toQString(d.accessibleDescription));
     }
