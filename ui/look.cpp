@@ -139,28 +139,40 @@ QFont windowFont()
     return font(8.25, true);
 }
 
+void setColours(QWidget *widget, const std::optional<QColor> &text, const std::optional<QColor> &background)
+{
+    if (!text && !background)
+        return;
+    QPalette p = widget->palette();
+    if (text) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(role, *text);
+    }
+    // Only the widget's own background role: the controls inside a window or a frame
+    // keep their own colours.
+    QPalette::ColorRole role = QPalette::Window;
+    if (background) {
+        if (qobject_cast<QAbstractButton *>(widget))
+            role = QPalette::Button;
+        else if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)
+                 || qobject_cast<QComboBox *>(widget))
+            role = QPalette::Base;
+        p.setColor(role, *background);
+    }
+    // One palette change: each one is resolved and announced down the widget's children.
+    widget->setPalette(p);
+    if (background)
+        widget->setAutoFillBackground(role == QPalette::Window);
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette p = widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(role, colour);
-    widget->setPalette(p);
+    setColours(widget, colour, std::nullopt);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
-    // Only the widget's own background role: the controls inside a window or a frame
-    // keep their own colours.
-    QPalette::ColorRole role = QPalette::Window;
-    if (qobject_cast<QAbstractButton *>(widget))
-        role = QPalette::Button;
-    else if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)
-             || qobject_cast<QComboBox *>(widget))
-        role = QPalette::Base;
-    QPalette p = widget->palette();
-    p.setColor(role, colour);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(role == QPalette::Window);
+    setColours(widget, std::nullopt, colour);
 }
 
 QIcon windowIcon()

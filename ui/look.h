@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 
+#include <optional>
+
 class QIcon;
 class QWidget;
 
@@ -41,6 +43,8 @@ inline constexpr QColor lightOrange(255, 224, 192);
 void setTextColour(QWidget *widget, const QColor &colour);
 // Colours a window's or frame's background, a button's face, or a text box's field.
 void setBackground(QWidget *widget, const QColor &colour);
+// Both at once, either left out.
+void setColours(QWidget *widget, const std::optional<QColor> &text, const std::optional<QColor> &background);
 
 // The one icon of the captioned windows.
 QIcon windowIcon();

@@ -175,10 +175,7 @@ Controls buildControls(QWidget *window, std::span<const ControlDescription> cont
     for (const ControlDescription &d : controls) {
         QWidget *parent = d.parent.empty() ? window : made[d.parent];
         QWidget *control = makeControl(parent, d);
-        if (d.colour)
-            setTextColour(control, *d.colour);
-        if (d.background)
-            setBackground(control, *d.background);
+        setColours(control, d.colour, d.background);
         if (d.font.points > 0)
             control->setFont(font(d.font.points, d.font.bold, d.font.underline));
         if (!d.toolTip.empty())
